@@ -1,0 +1,6 @@
+// The event cards panel.
+#pragma once
+
+#include "app/ekran.h"
+
+class TEventPanel : public TEkran {};

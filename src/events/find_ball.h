@@ -1,0 +1,6 @@
+// The find-the-ball mini-game.
+#pragma once
+
+#include "app/ekran.h"
+
+class TFindBall : public TEkran {};

@@ -1,0 +1,6 @@
+// The penalty-kick mini-game.
+#pragma once
+
+#include "app/ekran.h"
+
+class TPenaltyKick : public TEkran {};

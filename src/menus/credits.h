@@ -1,0 +1,6 @@
+// The credits.
+#pragma once
+
+#include "app/ekran.h"
+
+class TCredits : public TEkran {};

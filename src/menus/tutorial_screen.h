@@ -1,0 +1,6 @@
+// The illustrated help pages.
+#pragma once
+
+#include "app/ekran.h"
+
+class TTutorialScreen : public TEkran {};

@@ -1,0 +1,6 @@
+// The layout-won summary.
+#pragma once
+
+#include "app/ekran.h"
+
+class TWinScreen : public TEkran {};

@@ -1,0 +1,6 @@
+// The profile name entry.
+#pragma once
+
+#include "app/ekran.h"
+
+class TEnterText : public TEkran {};

@@ -1,0 +1,6 @@
+// The tutorial tips shown over the game screens.
+#pragma once
+
+#include "app/ekran.h"
+
+class TTutorialObj : public TEkran {};
