@@ -14,6 +14,7 @@ xvfb xdotool x11-utils xauth
 imagemagick python3 python3-pil librsvg2-bin
 sox espeak-ng vorbis-tools
 fonts-dejavu-core fonts-liberation2
+locales
 "
 
 missing=""

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "app/numbers.h"
+#include "app/strings.h"
 #include "platform/system.h"
 
 void reportDataProblem(const std::string& message) {
@@ -22,7 +23,9 @@ std::string numberValueText(const std::string& stored) {
         const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(v));
         return std::string(buf, r.ptr);
     }
-    return stored;
+    // Other numbers as stored, without the white space a number read from a
+    // file keeps: otherwise every load and save would add one more space.
+    return trimText(stored);
 }
 
 std::string TRCMEntry::toTxt() const {

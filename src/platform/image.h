@@ -60,7 +60,8 @@ public:
     static std::shared_ptr<Image> asStrip(const std::shared_ptr<Image>& whole, int cellW, int cellH,
                                           int first, int count, int flags);
 
-    // Renderer access.
+    // Renderer access. The colours are empty once the image is on the
+    // graphics card.
     const std::vector<uint8_t>& rgba() const { return rgba_; }
     int pixelWidth() const { return pixW_; }
     int pixelHeight() const { return pixH_; }

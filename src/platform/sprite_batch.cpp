@@ -203,6 +203,11 @@ void SpriteBatch::flush(float unitsW, float unitsH, int viewportW, int viewportH
         keepAlive_.clear();
         return;
     }
+    // Mipmaps of atlas pages that gained cells are rebuilt before anything
+    // of this flush is sent.
+    for (const Batch& b : batches_)
+        if (b.tex) prepareTextureForDraw(b.tex);
+
     gl::UseProgram(program_);
     gl::BindVertexArray(vao_);
     gl::Viewport(0, 0, viewportW, viewportH);
@@ -238,7 +243,6 @@ void SpriteBatch::flush(float unitsW, float unitsH, int viewportW, int viewportH
     gl::ActiveTexture(GL_TEXTURE0);
     for (const Batch& b : batches_) {
         unsigned tex = b.tex ? b.tex : whiteTexture();
-        prepareTextureForDraw(tex);
         gl::BindTexture(GL_TEXTURE_2D, tex);
         // Drawn at full size or larger, a mipmapped texture samples level 0
         // anyway; the plain sampler says so up front.

@@ -30,7 +30,10 @@
 // game sees them when it next processes window events, while it builds frame
 // <frame> + 1. Events go through the window system's event queue as real key,
 // text, mouse and window events, so they take the same path as a player's
-// input. Lines that cannot be read are reported on standard error and skipped.
+// input. Key lines press keys but type no characters (as with a real
+// keyboard, characters come from text lines), except ENTER, BACKSPACE and
+// ESCAPE, whose presses also queue 13, 8 and 27. Lines that cannot be read
+// are reported on standard error and skipped.
 #include "platform/testhooks.h"
 
 #include <SDL2/SDL.h>

@@ -245,8 +245,6 @@ void texturesContextEnded() {
     contextLive = false;
 }
 
-int atlasPageCount() { return static_cast<int>(pages.size()); }
-
 }  // namespace detail
 
 Texture::~Texture() {

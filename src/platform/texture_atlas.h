@@ -48,8 +48,5 @@ unsigned whiteTexture();
 void texturesContextStarted();
 void texturesContextEnded();
 
-// Statistics: atlas pages in use.
-int atlasPageCount();
-
 }  // namespace detail
 }  // namespace platform

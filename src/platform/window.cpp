@@ -145,6 +145,22 @@ void destroyWindow() {
     window = nullptr;
 }
 
+// The desktop's bounds, where a full-screen window goes.
+bool desktopBounds(SDL_Rect& r) {
+    int display = window ? SDL_GetWindowDisplayIndex(window) : 0;
+    return SDL_GetDisplayBounds(display < 0 ? 0 : display, &r) == 0 && r.w > 0 && r.h > 0;
+}
+
+// Covers the desktop before asking for full screen: a window manager then
+// makes it full screen; without one (a bare X server) the window still
+// covers the screen.
+void coverDesktop() {
+    SDL_Rect r;
+    if (!desktopBounds(r)) return;
+    SDL_SetWindowPosition(window, r.x, r.y);
+    SDL_SetWindowSize(window, r.w, r.h);
+}
+
 bool createWindow(int width, int height, bool full) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
@@ -156,9 +172,18 @@ bool createWindow(int width, int height, bool full) {
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE;
-    if (full) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                              flags);
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    SDL_Rect desk;
+    if (full) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        if (desktopBounds(desk)) {
+            x = desk.x;
+            y = desk.y;
+            width = desk.w;
+            height = desk.h;
+        }
+    }
+    window = SDL_CreateWindow(title.c_str(), x, y, width, height, flags);
     if (!window) {
         std::fprintf(stderr, "window failed: %s\n", SDL_GetError());
         return false;
@@ -188,9 +213,17 @@ bool createWindow(int width, int height, bool full) {
 
 bool changeWindow(int width, int height, bool full) {
     if (full) {
-        if (!fullScreen && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-            std::fprintf(stderr, "full screen failed: %s\n", SDL_GetError());
-            return false;
+        if (!fullScreen) {
+            int oldX = 0, oldY = 0, oldW = 0, oldH = 0;
+            SDL_GetWindowPosition(window, &oldX, &oldY);
+            SDL_GetWindowSize(window, &oldW, &oldH);
+            coverDesktop();
+            if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+                std::fprintf(stderr, "full screen failed: %s\n", SDL_GetError());
+                SDL_SetWindowSize(window, oldW, oldH);
+                SDL_SetWindowPosition(window, oldX, oldY);
+                return false;
+            }
         }
     } else {
         if (fullScreen && SDL_SetWindowFullscreen(window, 0) != 0) {
