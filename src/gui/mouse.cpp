@@ -67,39 +67,35 @@ int TMouse::inDim(const TDim& d) {
     return (x >= d.x && x <= d.x + d.w && y >= d.y && y <= d.y + d.h) ? 1 : 0;
 }
 
-void TMouse::loadCursor(const std::string& id, const platform::ImageRef& img, int hx, int hy) {
+void TMouse::addCursor(const std::string& id, const platform::ImageRef& img, int hx, int hy, int maxFrames,
+                       int timeDelta) {
     auto c = std::make_shared<TCursor>();
     c->_id = id;
     c->_hx = hx;
     c->_hy = hy;
     c->_img = img;
-    c->_maxFrames = 0;
-    c->_timeDelta = 0;
+    c->_maxFrames = maxFrames;
+    c->_timeDelta = timeDelta;
     platform::setImageHandle(c->_img, static_cast<float>(hx), static_cast<float>(hy));
     listaKursorow.push_back(c);
     cur = c;
 }
 
+void TMouse::loadCursor(const std::string& id, const platform::ImageRef& img, int hx, int hy) {
+    addCursor(id, img, hx, hy, 0, 0);
+}
+
 void TMouse::loadCursor(const std::string& id, const std::string& path, int hx, int hy, int frames,
                         int timeDelta) {
-    auto c = std::make_shared<TCursor>();
-    c->_id = id;
-    c->_hx = hx;
-    c->_hy = hy;
-    c->_timeDelta = timeDelta;
+    platform::ImageRef whole = platform::loadImage(path);
     if (frames < 2) {
-        c->_img = platform::loadImage(path);
-        c->_maxFrames = 0;
-    } else {
-        platform::ImageRef whole = platform::loadImage(path);
-        int cellW = platform::imageWidth(whole) / frames;
-        c->_img = platform::Image::asStrip(whole, cellW, platform::imageHeight(whole), 0, frames,
-                                           platform::IMAGE_DEFAULT);
-        c->_maxFrames = frames - 1;
+        addCursor(id, whole, hx, hy, 0, timeDelta);
+        return;
     }
-    platform::setImageHandle(c->_img, static_cast<float>(hx), static_cast<float>(hy));
-    listaKursorow.push_back(c);
-    cur = c;
+    int cellW = platform::imageWidth(whole) / frames;
+    platform::ImageRef strip = platform::Image::asStrip(whole, cellW, platform::imageHeight(whole), 0, frames,
+                                                         platform::IMAGE_DEFAULT);
+    addCursor(id, strip, hx, hy, frames - 1, timeDelta);
 }
 
 void TMouse::setCursor(const std::string& id) {

@@ -60,6 +60,10 @@ public:
     virtual void show() { _v = 1; }
     virtual void hide() { _v = 0; }
     virtual void clear();
+
+private:
+    void addCursor(const std::string& id, const platform::ImageRef& img, int hx, int hy, int maxFrames,
+                   int timeDelta);
 };
 
 // The mouse every widget's hover test reads (the last TMouse created).
