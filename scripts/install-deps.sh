@@ -13,8 +13,8 @@ clang libclang-rt-14-dev
 xvfb xdotool x11-utils xauth
 imagemagick python3 python3-pil librsvg2-bin
 sox espeak-ng vorbis-tools
-fonts-dejavu-core fonts-liberation2
-locales
+fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
+locales python3-numpy
 "
 
 missing=""

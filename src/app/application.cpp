@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/content_paths.h"
 #include "app/control.h"
 #include "app/globals.h"
 #include "app/loading_screen.h"
@@ -33,9 +34,9 @@ void initApplication() {
     platform::seedRandom(static_cast<uint32_t>(platform::millisecs()));
     platform::initAudio();
 
-    pauseText = txtLine(loadTxtFile("txt/gameTexts.txt"), 1);
-    pauseFont = platform::loadFont("gfx/fonts/bluehigh.ttf", 72, platform::FONT_SMOOTH);
-    pointImage = loadImageChecked("gfx/point.png");
+    pauseText = txtLine(loadTxtFile(contentpath::kGameTexts), 1);
+    pauseFont = platform::loadFont(contentpath::kDisplayFont, 72, platform::FONT_SMOOTH);
+    pointImage = loadImageChecked(contentpath::kPointImage);
 
     branding->setup();
     branding->mainLoop();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/content_paths.h"
 #include "app/numbers.h"
 #include "app/reports.h"
 #include "app/singletons.h"
@@ -42,9 +43,9 @@
 #include "tutorial/tutorial_obj.h"
 
 TLoadingScreen::TLoadingScreen() {
-    back = loadImageChecked("gfx/gui/loading/back.jpg", platform::IMAGE_NONE);
-    dot[0] = loadImageChecked("gfx/gui/loading/false.png");
-    dot[1] = loadImageChecked("gfx/gui/loading/true.png");
+    back = loadImageChecked(contentpath::kLoadingBack, platform::IMAGE_NONE);
+    dot[0] = loadImageChecked(contentpath::kLoadingMarkOff);
+    dot[1] = loadImageChecked(contentpath::kLoadingMarkOn);
     platform::midHandleImage(dot[0]);
     platform::midHandleImage(dot[1]);
     p = 0;

@@ -1,6 +1,7 @@
 // Game texts: numbered lines of the files under "txt/".
 #include "app/texts.h"
 
+#include "app/content_paths.h"
 #include "app/numbers.h"
 #include "app/strings.h"
 #include "platform/files.h"
@@ -41,7 +42,7 @@ std::string resolveTextReference(const std::string& value) {
 }
 
 void Teksty::setup() {
-    const TTxtFile file = loadTxtFile("txt/popup.txt");
+    const TTxtFile file = loadTxtFile(contentpath::kPopupTexts);
     popupTextName = txtLine(file, 1);
     popupTextLine2 = txtLine(file, 2);
     popupTextDelete = txtLine(file, 3);

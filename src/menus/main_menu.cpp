@@ -1,6 +1,7 @@
 #include "menus/main_menu.h"
 
 #include "app/common_tick.h"
+#include "app/content_paths.h"
 #include "app/globals.h"
 #include "app/loading_screen.h"
 #include "app/singletons.h"
@@ -9,8 +10,8 @@
 #include "platform/render.h"
 
 void TMainMenu::setup() {
-    lineFont = platform::loadFont("gfx/fonts/bluehigh.ttf", 26, platform::FONT_SMOOTH);
-    auto texts = loadTxtFile("txt/gameTexts.txt");
+    lineFont = platform::loadFont(contentpath::kDisplayFont, 26, platform::FONT_SMOOTH);
+    auto texts = loadTxtFile(contentpath::kGameTexts);
     subtitle = txtLine(texts, 2);
     hint = txtLine(texts, 3);
 }
