@@ -17,6 +17,7 @@
 #include "events/find_ball.h"
 #include "events/penalty_kick.h"
 #include "events/remis.h"
+#include "gui/theme.h"
 #include "menus/credits.h"
 #include "menus/in_game_menu.h"
 #include "menus/main_menu.h"
@@ -90,6 +91,8 @@ void TLoadingScreen::progress() {
 
 void TLoadingScreen::PART1() {
     drawNormal();
+    // The window theme every window and menu bar uses unless it names its own.
+    createTheme("temat1", contentpath::kWindowTheme, nullptr);
     mainGame->setup();
     tabele->setup();
     tutorialObj->setup();

@@ -30,6 +30,10 @@ void TCursor::draw(float cx, float cy) {
 
 TMouse::TMouse() { currentMouse = this; }
 
+TMouse::~TMouse() {
+    if (currentMouse == this) currentMouse = nullptr;
+}
+
 void TMouse::update() {
     leftPressed = platform::mouseHit(1);
     rightPressed = platform::mouseHit(2);

@@ -30,7 +30,8 @@ public:
 class TMouse {
 public:
     TMouse();
-    virtual ~TMouse() = default;
+    // A mouse that goes away stops being the current one.
+    virtual ~TMouse();
 
     std::vector<std::shared_ptr<TCursor>> listaKursorow;
     int x = 0, y = 0;      // position in the picture (truncated)
