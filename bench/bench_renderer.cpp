@@ -12,6 +12,14 @@
 // 1,000 sprites.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "gui/gui.h"
+#include "gui/mouse.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -161,6 +169,75 @@ void BM_GameLikeFrame(benchmark::State& state) {
     reportFrame(state);
 }
 BENCHMARK(BM_GameLikeFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// A screen of 50 widgets from a GUI definition file (20 image buttons, 20 text
+// buttons, 10 texts): the container's update against the mouse and its draw,
+// per frame.
+std::string writeFiftyWidgetScreen() {
+    static std::string path;
+    if (!path.empty()) return path;
+    char pattern[] = "/tmp/fieldstack-bench-gui-XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    if (!dir) return path;
+    std::string folder = dir;
+    std::vector<uint8_t> rgba(64 * 48 * 4, 200);
+    platform::savePNG(folder + "/button.png", 64, 48, rgba);
+    std::string text;
+    for (int i = 0; i < 20; ++i) {
+        text += "BUTTON b" + std::to_string(i) + " {\n TYP = SIMPLE_BUTTON\n POSITION = \"" +
+                std::to_string(60 + (i % 10) * 90) + " " + std::to_string(100 + (i / 10) * 80) +
+                "\"\n GFX = button.png\n}\n";
+    }
+    for (int i = 0; i < 20; ++i) {
+        text += "BUTTON t" + std::to_string(i) + " {\n TYP = TEXT_BUTTON\n POSITION = \"" +
+                std::to_string(60 + (i % 10) * 90) + " " + std::to_string(300 + (i / 10) * 60) +
+                "\"\n TXT = \"Play " + std::to_string(i) + "\"\n RGB = \"255 230 120\"\n}\n";
+    }
+    for (int i = 0; i < 10; ++i) {
+        text += "TEXT x" + std::to_string(i) + " {\n POSITION = \"" + std::to_string(40 + (i % 2) * 500) +
+                " " + std::to_string(450 + (i / 2) * 60) +
+                " 420\"\n TXT = \"The pass meter rises with every run of pairs in a row.\"\n ALIGN = JUSTIFY\n}\n";
+    }
+    std::string file = folder + "/screen.gui";
+    FILE* f = std::fopen(file.c_str(), "w");
+    if (!f) return path;
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+    path = file;
+    return path;
+}
+
+void BM_LoadGuiFiftyWidgets(benchmark::State& state) {
+    std::string file = writeFiftyWidgetScreen();
+    for (auto _ : state) {
+        std::unique_ptr<TGui> gui = loadGui(file);
+        benchmark::DoNotOptimize(gui.get());
+    }
+}
+BENCHMARK(BM_LoadGuiFiftyWidgets)->Unit(benchmark::kMillisecond);
+
+void BM_ScreenFiftyWidgets(benchmark::State& state) {
+    if (!openWindow()) {
+        state.SkipWithError("no display: run under xvfb-run");
+        return;
+    }
+    static TMouse pointer;
+    static std::unique_ptr<TGui> gui = loadGui(writeFiftyWidgetScreen());
+    auto frame = [&] {
+        platform::cls();
+        pointer.update();
+        gui->update();
+        platform::resetDrawState();
+        gui->draw();
+        platform::flip();
+        platform::waitForGpu();
+    };
+    frame();
+    for (auto _ : state) frame();
+    state.counters["widgets"] = static_cast<double>(gui->_listaObiektow.size());
+    reportFrame(state);
+}
+BENCHMARK(BM_ScreenFiftyWidgets)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 }  // namespace
 

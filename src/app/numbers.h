@@ -32,3 +32,12 @@ double parseDecimal(const std::string& text);
 // digits, trailing zeros and the point kept ("0.300000012", "-20.5000000",
 // "1.00000000e+10", "0.00000000"). It reads back to the same float.
 std::string formatFloat9g(float value);
+
+// a + b saturated at the int range: clock deadlines with intervals read from
+// files must not overflow.
+inline int addSaturated(int a, int b) {
+    long long sum = static_cast<long long>(a) + static_cast<long long>(b);
+    if (sum > 2147483647LL) return 2147483647;
+    if (sum < -2147483647LL - 1) return -2147483647 - 1;
+    return static_cast<int>(sum);
+}

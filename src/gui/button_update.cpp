@@ -90,7 +90,7 @@ void TButton::playRow(int row) {
     aktAnim = std::clamp(row, 0, TAnimData::kMaxAnims - 1);
     aktFrame = 0;
     _wykonano = 0;
-    _animData.animTime = platform::millisecs() + _animData.frameDelta[aktAnim];
+    _animData.animTime = addSaturated(platform::millisecs(), _animData.frameDelta[aktAnim]);
 }
 
 void TButton::playAnim(const std::string& name) { playRow(_animData.getAnimByName(name)); }
@@ -98,7 +98,7 @@ void TButton::playAnim(const std::string& name) { playRow(_animData.getAnimByNam
 void TButton::animUpdate() {
     int now = platform::millisecs();
     if (now < _animData.animTime) return;
-    _animData.animTime = now + _animData.frameDelta[aktAnim];
+    _animData.animTime = addSaturated(now, _animData.frameDelta[aktAnim]);
     ++aktFrame;
     if (aktFrame >= _animData.frames[aktAnim]) {
         aktFrame = 0;

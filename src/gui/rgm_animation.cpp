@@ -135,7 +135,7 @@ void TRGMAnimation::playAnim(const std::shared_ptr<TRGMAnim>& anim) {
     aktAnim = anim;
     _frame = 0;
     _maxFrames = anim->maxFrames;
-    _animTime = platform::millisecs() + anim->interwal;
+    _animTime = addSaturated(platform::millisecs(), anim->interwal);
     _wykonano = 0;
 }
 
@@ -158,7 +158,7 @@ void TRGMAnimation::updateMe(float dx, float dy) {
     if (!aktAnim) return;
     int now = platform::millisecs();
     if (now <= _animTime) return;
-    _animTime = now + aktAnim->interwal;
+    _animTime = addSaturated(now, aktAnim->interwal);
     ++_frame;
     if (_frame > _maxFrames) {
         _wykonano = 1;
