@@ -280,8 +280,8 @@ def main():
         sys.exit("no records in %s/data/cards.dat" % args.game)
     faces_sheet(args.game, recs, args.out)
     table_sheet(args.game, recs, args.out)
-    spec, _ = records(args.game, "speccards.dat")
-    print("cards.dat: %d records; speccards.dat: %d records" % (len(recs), len(spec)))
+    special, _ = records(args.game, "speccards.dat")
+    print("card catalogue: %d records; special-card catalogue: %d records" % (len(recs), len(special)))
 
 
 if __name__ == "__main__":

@@ -34,9 +34,9 @@ def stats(path):
     rms = float(np.sqrt(np.mean(mono * mono))) if len(mono) else 0.0
     above = np.nonzero(mag > dsp.db(-40.0))[0]
     lead = (above[0] / sr) if len(above) else float("inf")
-    spec = np.abs(np.fft.rfft(mono * np.hanning(len(mono)))) if len(mono) > 16 else np.zeros(2)
+    spectrum = np.abs(np.fft.rfft(mono * np.hanning(len(mono)))) if len(mono) > 16 else np.zeros(2)
     freqs = np.fft.rfftfreq(len(mono), 1.0 / sr) if len(mono) > 16 else np.zeros(2)
-    centre = float(np.sum(freqs * spec) / max(1e-9, np.sum(spec)))
+    centre = float(np.sum(freqs * spectrum) / max(1e-9, np.sum(spectrum)))
     return {
         "length": len(mag) / sr,
         "rate": sr,

@@ -21,10 +21,10 @@ def resample(x, sr_from, sr_to):
         return x
     n = len(x)
     m = int(round(n * sr_to / sr_from))
-    spec = np.fft.rfft(x)
-    keep = min(len(spec), m // 2 + 1)
+    spectrum = np.fft.rfft(x)
+    keep = min(len(spectrum), m // 2 + 1)
     out = np.zeros(m // 2 + 1, dtype=complex)
-    out[:keep] = spec[:keep]
+    out[:keep] = spectrum[:keep]
     return np.fft.irfft(out, m) * (m / n)
 
 

@@ -123,12 +123,12 @@ def spectral(x, sr, response):
     size = fft_size(n)
     freqs = np.fft.rfftfreq(size, 1.0 / sr)
     gain = response(freqs)
-    spec = np.fft.rfft(x, size, axis=0)
+    spectrum = np.fft.rfft(x, size, axis=0)
     if x.ndim == 2:
-        spec *= gain[:, None]
+        spectrum *= gain[:, None]
     else:
-        spec *= gain
-    return np.fft.irfft(spec, size, axis=0)[:n]
+        spectrum *= gain
+    return np.fft.irfft(spectrum, size, axis=0)[:n]
 
 
 def lowpass_response(cut, order=2):
