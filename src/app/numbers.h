@@ -3,6 +3,8 @@
 // locale cannot change what a file means.
 #pragma once
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 // Integers of GUI definition files, animation schemes and tutorial scripts:
@@ -36,8 +38,7 @@ std::string formatFloat9g(float value);
 // a + b saturated at the int range: clock deadlines with intervals read from
 // files must not overflow.
 inline int addSaturated(int a, int b) {
-    long long sum = static_cast<long long>(a) + static_cast<long long>(b);
-    if (sum > 2147483647LL) return 2147483647;
-    if (sum < -2147483647LL - 1) return -2147483647 - 1;
-    return static_cast<int>(sum);
+    const long long sum = static_cast<long long>(a) + b;
+    return static_cast<int>(std::clamp<long long>(sum, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
 }

@@ -210,4 +210,11 @@ TEST_F(CommaLocale, ConversionsIgnoreTheLocale) {
     EXPECT_EQ(back.getFloat("settings::fullScreen", 0), 1.0f);
 }
 
+TEST(AddSaturated, DeadlinesStopAtTheIntRange) {
+    EXPECT_EQ(addSaturated(1000, 250), 1250);
+    EXPECT_EQ(addSaturated(INT_MAX - 5, 100), INT_MAX);
+    EXPECT_EQ(addSaturated(INT_MIN + 5, -100), INT_MIN);
+    EXPECT_EQ(addSaturated(-10, INT_MAX), INT_MAX - 10);
+}
+
 }  // namespace
