@@ -2,14 +2,16 @@
 #include "platform/font.h"
 
 #include <ft2build.h>
-#include FT_FREETYPE_H
 #include FT_OUTLINE_H
 
 #include <cmath>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/font_internal.h"
+#include "platform/freetype_face.h"
 #include "platform/render.h"
 #include "platform/render_internal.h"
 #include "platform/utf8.h"
@@ -17,36 +19,14 @@
 namespace platform {
 namespace {
 
-FT_Library freetype() {
-    static FT_Library lib = nullptr;
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
-        if (FT_Init_FreeType(&lib) != 0) lib = nullptr;
-    }
-    return lib;
-}
-
 class TrueTypeFont : public Font {
 public:
-    ~TrueTypeFont() override {
-        if (face_) FT_Done_Face(face_);
-    }
-
     bool open(std::string bytes, int size, int style) {
-        FT_Library lib = freetype();
-        if (!lib) return false;
-        bytes_ = std::move(bytes);  // FreeType reads from it for the face's life
-        if (FT_New_Memory_Face(lib, reinterpret_cast<const FT_Byte*>(bytes_.data()),
-                               static_cast<FT_Long>(bytes_.size()), 0, &face_) != 0) {
-            face_ = nullptr;
-            return false;
-        }
-        if (!FT_IS_SCALABLE(face_) || FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(size)) != 0) return false;
+        if (face_.open(std::move(bytes), size) != detail::FaceOpen::OK) return false;
         style_ = style;
         size_ = size;
-        ascent_ = static_cast<float>(face_->size->metrics.ascender) / 64.0f;
-        lineHeight = static_cast<int>(std::ceil(face_->size->metrics.height / 64.0));
+        ascent_ = static_cast<float>(face()->size->metrics.ascender) / 64.0f;
+        lineHeight = static_cast<int>(std::ceil(face()->size->metrics.height / 64.0));
         if (lineHeight <= 0) lineHeight = size;
         if (style & FONT_ITALIC) {
             // Lean the glyphs right by about 12 degrees.
@@ -55,20 +35,27 @@ public:
             shear.xy = static_cast<FT_Fixed>(0.21 * 0x10000);
             shear.yx = 0;
             shear.yy = 0x10000;
-            FT_Set_Transform(face_, &shear, nullptr);
+            FT_Set_Transform(face(), &shear, nullptr);
         }
         // The Latin-1 range is ready at once; other characters come on first use.
         for (uint32_t cp = 32; cp < 256; ++cp) glyph(cp);
         return true;
     }
 
+    // Text is measured and drawn every frame, so each pair is looked up in
+    // the font once and remembered.
     float kerning(uint32_t a, uint32_t b) override {
-        if (!face_ || !FT_HAS_KERNING(face_)) return 0.0f;
+        if (!face() || !FT_HAS_KERNING(face())) return 0.0f;
+        const uint64_t pair = (static_cast<uint64_t>(a) << 32) | b;
+        auto it = kerning_.find(pair);
+        if (it != kerning_.end()) return it->second;
         FT_Vector k;
-        if (FT_Get_Kerning(face_, FT_Get_Char_Index(face_, a), FT_Get_Char_Index(face_, b), FT_KERNING_DEFAULT,
-                           &k) != 0)
-            return 0.0f;
-        return static_cast<float>(k.x) / 64.0f;
+        float amount = 0.0f;
+        if (FT_Get_Kerning(face(), FT_Get_Char_Index(face(), a), FT_Get_Char_Index(face(), b), FT_KERNING_DEFAULT,
+                           &k) == 0)
+            amount = static_cast<float>(k.x) / 64.0f;
+        kerning_.emplace(pair, amount);
+        return amount;
     }
 
 protected:
@@ -76,8 +63,8 @@ protected:
         Glyph g;
         bool smooth = (style_ & FONT_SMOOTH) != 0;
         FT_Int32 loadFlags = smooth ? FT_LOAD_DEFAULT : (FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME);
-        if (FT_Load_Char(face_, cp, loadFlags | FT_LOAD_NO_BITMAP) != 0) return g;
-        FT_GlyphSlot slot = face_->glyph;
+        if (FT_Load_Char(face(), cp, loadFlags | FT_LOAD_NO_BITMAP) != 0) return g;
+        FT_GlyphSlot slot = face()->glyph;
         float extra = 0.0f;
         if ((style_ & FONT_BOLD) && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
             FT_Pos strength = std::max<FT_Pos>(64, static_cast<FT_Pos>(size_) * 64 / 24);
@@ -91,27 +78,15 @@ protected:
         g.offsetY = std::round(ascent_) - static_cast<float>(slot->bitmap_top);
         int w = static_cast<int>(bm.width), h = static_cast<int>(bm.rows);
         if (w <= 0 || h <= 0) return g;
-        std::vector<uint8_t> coverage(static_cast<size_t>(w) * h, 0);
-        for (int y = 0; y < h; ++y) {
-            const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch;
-            for (int x = 0; x < w; ++x) {
-                uint8_t v = 0;
-                if (bm.pixel_mode == FT_PIXEL_MODE_MONO) {
-                    v = (row[x / 8] & (0x80 >> (x % 8))) ? 255 : 0;
-                } else if (bm.pixel_mode == FT_PIXEL_MODE_GRAY) {
-                    int levels = bm.num_grays > 1 ? bm.num_grays - 1 : 255;
-                    v = static_cast<uint8_t>(row[x] * 255 / levels);
-                }
-                coverage[static_cast<size_t>(y) * w + x] = v;
-            }
-        }
-        g.image = detail::glyphImage(w, h, coverage);
+        g.image = detail::glyphImage(w, h, detail::bitmapCoverage(bm));
         return g;
     }
 
 private:
-    std::string bytes_;
-    FT_Face face_ = nullptr;
+    FT_Face face() const { return face_.face(); }
+
+    detail::FreeTypeFace face_;
+    std::unordered_map<uint64_t, float> kerning_;  // by (first << 32 | second)
     int style_ = FONT_SMOOTH;
     int size_ = 0;
     float ascent_ = 0.0f;

@@ -3,59 +3,34 @@
 // TrueType fonts (font.cpp), so a baked font looks like the live one.
 #include "platform/glyph_raster.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <cmath>
 #include <unordered_set>
+#include <utility>
 
 #include "platform/files.h"
+#include "platform/freetype_face.h"
 
 namespace platform {
 namespace {
 
-// FreeType's library and face for the length of one call.
-class FaceSession {
-public:
-    ~FaceSession() {
-        if (face_) FT_Done_Face(face_);
-        if (lib_) FT_Done_FreeType(lib_);
+// Reads the font file into a face at the pixel size; false with the reason.
+bool openFace(const std::string& path, int pixelSize, detail::FreeTypeFace& face, std::string& error) {
+    std::string bytes;
+    if (!readBinaryFile(path, bytes) || bytes.empty()) {
+        error = "cannot read the font file " + path;
+        return false;
     }
-
-    bool open(const std::string& path, int pixelSize, std::string& error) {
-        if (!readBinaryFile(path, bytes_) || bytes_.empty()) {
-            error = "cannot read the font file " + path;
-            return false;
-        }
-        if (FT_Init_FreeType(&lib_) != 0) {
-            lib_ = nullptr;
-            error = "FreeType could not start";
-            return false;
-        }
-        if (FT_New_Memory_Face(lib_, reinterpret_cast<const FT_Byte*>(bytes_.data()),
-                               static_cast<FT_Long>(bytes_.size()), 0, &face_) != 0) {
-            face_ = nullptr;
-            error = path + " is not a font file FreeType can read";
-            return false;
-        }
-        if (!FT_IS_SCALABLE(face_)) {
-            error = path + " is not a scalable font";
-            return false;
-        }
-        if (FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelSize)) != 0) {
+    switch (face.open(std::move(bytes), pixelSize)) {
+        case detail::FaceOpen::OK: return true;
+        case detail::FaceOpen::NO_FREETYPE: error = "FreeType could not start"; break;
+        case detail::FaceOpen::NOT_A_FONT: error = path + " is not a font file FreeType can read"; break;
+        case detail::FaceOpen::NOT_SCALABLE: error = path + " is not a scalable font"; break;
+        case detail::FaceOpen::BAD_SIZE:
             error = path + " cannot be set to " + std::to_string(pixelSize) + " pixels";
-            return false;
-        }
-        return true;
+            break;
     }
-
-    FT_Face face() const { return face_; }
-
-private:
-    std::string bytes_;  // FreeType reads from it for the face's life
-    FT_Library lib_ = nullptr;
-    FT_Face face_ = nullptr;
-};
+    return false;
+}
 
 int roundedPixels(FT_Pos v26_6) { return static_cast<int>(std::lround(static_cast<double>(v26_6) / 64.0)); }
 
@@ -74,13 +49,7 @@ bool renderGlyph(FT_Face face, uint32_t cp, RasterGlyph& g) {
         g.width = g.height = 0;
         return true;
     }
-    const int levels = bm.num_grays > 1 ? bm.num_grays - 1 : 255;
-    g.coverage.assign(static_cast<size_t>(g.width) * g.height, 0);
-    for (int y = 0; y < g.height; ++y) {
-        const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch;
-        for (int x = 0; x < g.width; ++x)
-            g.coverage[static_cast<size_t>(y) * g.width + x] = static_cast<uint8_t>(row[x] * 255 / levels);
-    }
+    g.coverage = detail::bitmapCoverage(bm);
     return true;
 }
 
@@ -94,9 +63,9 @@ bool rasterizeGlyphs(const std::string& fontPath, int pixelSize, const std::vect
         error = "pixel size " + std::to_string(pixelSize) + " is outside 1..1024";
         return false;
     }
-    FaceSession session;
-    if (!session.open(fontPath, pixelSize, error)) return false;
-    FT_Face face = session.face();
+    detail::FreeTypeFace fontFace;
+    if (!openFace(fontPath, pixelSize, fontFace, error)) return false;
+    FT_Face face = fontFace.face();
 
     out.familyName = face->family_name ? face->family_name : "";
     out.styleName = face->style_name ? face->style_name : "";

@@ -4,7 +4,7 @@
 // Each glyph comes out as an 8-bit coverage bitmap (anti-aliased, hinted the
 // same way as the game's TrueType fonts) with its metrics in whole pixels;
 // the kerning pairs between the glyphs asked for come with them. Nothing here
-// needs a window or keeps state between calls.
+// needs a window, and no call depends on an earlier one.
 #pragma once
 
 #include <cstdint>

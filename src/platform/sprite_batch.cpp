@@ -231,13 +231,10 @@ void SpriteBatch::flush(float unitsW, float unitsH, int viewportW, int viewportH
     }
     size_t bytes = vertices_.size() * sizeof(QuadVertex);
     gl::BindBuffer(GL_ARRAY_BUFFER, vbo_);
-    if (bytes > vboBytes_) {
-        vboBytes_ = bytes * 2;
-        gl::BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vboBytes_), nullptr, GL_STREAM_DRAW);
-    } else {
-        // Orphan the old storage so the driver need not wait for the last draw.
-        gl::BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vboBytes_), nullptr, GL_STREAM_DRAW);
-    }
+    if (bytes > vboBytes_) vboBytes_ = bytes * 2;
+    // Fresh storage every flush orphans the old, so the driver need not wait
+    // for the last draw.
+    gl::BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vboBytes_), nullptr, GL_STREAM_DRAW);
     gl::BufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(bytes), vertices_.data());
 
     gl::ActiveTexture(GL_TEXTURE0);

@@ -161,6 +161,21 @@ TEST(TextTest, TrueTypeFontsMeasureAndStylesWiden) {
     EXPECT_GT(platform::fontWidth(plain, "\xC5\x81\xC3\xB3\xC4\x87"), 0);  // Polish letters
 }
 
+TEST(TextTest, TrueTypeKerningPullsPairsTogetherAndIsKeptPerPair) {
+    platform::FontRef font = platform::loadFont("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 48,
+                                                platform::FONT_SMOOTH);
+    if (!font) GTEST_SKIP() << "DejaVu Sans is not installed";
+    const int a = platform::fontWidth(font, "A"), v = platform::fontWidth(font, "V");
+    const int h = platform::fontWidth(font, "H");
+    const int av = platform::fontWidth(font, "AV");
+    EXPECT_LT(av, a + v);
+    // Measured again, the pair gives the same; other pairs keep their own.
+    EXPECT_EQ(platform::fontWidth(font, "AV"), av);
+    EXPECT_EQ(platform::fontWidth(font, "AH"), a + h);
+    EXPECT_EQ(platform::fontWidth(font, "HA"), h + a);
+    EXPECT_EQ(platform::fontWidth(font, "AVAV"), platform::fontWidth(font, "AVA") + av - a);
+}
+
 TEST(TextTest, BadFontFilesGiveNull) {
     EXPECT_FALSE(platform::loadFont("/nonexistent/font.ttf", 20));
     EXPECT_FALSE(platform::loadFont(std::string(FIELDSTACK_TEST_DATA) + "/platform/images/rgba.png", 20));
