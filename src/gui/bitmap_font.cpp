@@ -40,26 +40,6 @@ bool isPlainFileName(const std::string& name) {
     return name.find_first_of("/\\") == std::string::npos;
 }
 
-// The NUL-ended names of a pages block (a last name without its NUL counts).
-std::vector<std::string> splitPageNames(TBMFontStream& stream) {
-    std::vector<std::string> names;
-    std::string current;
-    bool open = false;
-    while (!stream.atEnd()) {
-        const char c = static_cast<char>(stream.u8());
-        if (c == '\0') {
-            names.push_back(current);
-            current.clear();
-            open = false;
-        } else {
-            current.push_back(c);
-            open = true;
-        }
-    }
-    if (open) names.push_back(current);
-    return names;
-}
-
 std::u32string codePoints(const std::string& text) {
     std::u32string out;
     size_t i = 0;
@@ -135,7 +115,7 @@ void TBMFont::ReadBlocks(TBMFontStream& file, const std::string& folder, const s
                 }
                 break;
             case kBlockPages: {
-                const std::vector<std::string> names = splitPageNames(block);
+                const std::vector<std::string> names = readNulEndedNames(block);
                 LoadPages(folder, names);
                 break;
             }

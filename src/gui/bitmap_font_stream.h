@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TBMFontStream {
 public:
@@ -23,6 +24,7 @@ public:
         const uint16_t hi = u8();
         return static_cast<uint16_t>(lo | (hi << 8));
     }
+    int16_t i16() { return static_cast<int16_t>(u16()); }
     uint32_t u32() {
         const uint32_t lo = u16();
         const uint32_t hi = u16();
@@ -56,3 +58,24 @@ private:
     size_t end_;
     bool failed_ = false;
 };
+
+// The NUL-ended names of a pages block, read to the reader's end (a last name
+// without its NUL counts).
+inline std::vector<std::string> readNulEndedNames(TBMFontStream& stream) {
+    std::vector<std::string> names;
+    std::string current;
+    bool open = false;
+    while (!stream.atEnd()) {
+        const char c = static_cast<char>(stream.u8());
+        if (c == '\0') {
+            names.push_back(current);
+            current.clear();
+            open = false;
+        } else {
+            current.push_back(c);
+            open = true;
+        }
+    }
+    if (open) names.push_back(current);
+    return names;
+}

@@ -58,30 +58,29 @@ std::shared_ptr<TButton> TButton::createAnimButton(const std::string& id, const 
     return b;
 }
 
-std::shared_ptr<TButton> TButton::createBlendButton(const std::string& id, const std::string& path, float x,
-                                                    float y, int dir, int visible, int active) {
+std::shared_ptr<TButton> TButton::createFadingStrip(const std::string& id, const std::string& path, float x,
+                                                    float y, int typ, int cells, int dir, int visible,
+                                                    int active) {
     auto b = std::make_shared<TButton>();
-    b->place(id, x, y, BLEND_BUTTON, visible, active);
-    b->loadCenteredStrip(path, 2, dir);
+    b->place(id, x, y, typ, visible, active);
+    b->loadCenteredStrip(path, cells, dir);
     b->_buttonAlpha = 0.0f;
     return b;
+}
+
+std::shared_ptr<TButton> TButton::createBlendButton(const std::string& id, const std::string& path, float x,
+                                                    float y, int dir, int visible, int active) {
+    return createFadingStrip(id, path, x, y, BLEND_BUTTON, 2, dir, visible, active);
 }
 
 std::shared_ptr<TButton> TButton::createStepButton(const std::string& id, const std::string& path, float x,
                                                    float y, int dir, int visible, int active) {
-    auto b = std::make_shared<TButton>();
-    b->place(id, x, y, FSTEP_BUTTON, visible, active);
-    b->loadCenteredStrip(path, 4, dir);
-    b->_buttonAlpha = 0.0f;
-    return b;
+    return createFadingStrip(id, path, x, y, FSTEP_BUTTON, 4, dir, visible, active);
 }
 
 std::shared_ptr<TButton> TButton::createStepBlendButton(const std::string& id, const std::string& path, float x,
                                                         float y, int dir, int visible, int active) {
-    auto b = std::make_shared<TButton>();
-    b->place(id, x, y, FSTEP_BLEND_BUTTON, visible, active);
-    b->loadCenteredStrip(path, 4, dir);
-    b->_buttonAlpha = 0.0f;
+    auto b = createFadingStrip(id, path, x, y, FSTEP_BLEND_BUTTON, 4, dir, visible, active);
     b->_old4StepB = b->_new4StepB = 0.0f;
     b->_oldAlpha = b->_newAlpha = 1.0f;
     return b;
@@ -97,16 +96,24 @@ TRGB colourOrWhite(const std::optional<TRGB>& colour) {
 
 }  // namespace
 
-std::shared_ptr<TButton> TButton::createTextButton(const std::string& id, const std::string& text,
-                                                   const platform::FontRef& font, float x, float y,
-                                                   std::optional<TRGB> colour, std::optional<TRGB> outline,
-                                                   int visible, int active) {
+std::shared_ptr<TButton> TButton::createTextType(const std::string& id, int typ, const std::string& text,
+                                                 const platform::FontRef& font, float x, float y,
+                                                 const std::optional<TRGB>& colour,
+                                                 const std::optional<TRGB>& outline, int visible, int active) {
     auto b = std::make_shared<TButton>();
-    b->place(id, x, y, TEXT_BUTTON, visible, active);
+    b->place(id, x, y, typ, visible, active);
     b->_txt = text;
     b->_font = font;
     b->rgb = colourOrWhite(colour);
     b->outLine = outline;
+    return b;
+}
+
+std::shared_ptr<TButton> TButton::createTextButton(const std::string& id, const std::string& text,
+                                                   const platform::FontRef& font, float x, float y,
+                                                   std::optional<TRGB> colour, std::optional<TRGB> outline,
+                                                   int visible, int active) {
+    auto b = createTextType(id, TEXT_BUTTON, text, font, x, y, colour, outline, visible, active);
     b->countDims();
     return b;
 }
@@ -115,16 +122,11 @@ std::shared_ptr<TButton> TButton::createSpecTextButton(const std::string& id, co
                                                        const platform::FontRef& font, float x, float y,
                                                        std::optional<TRGB> colour, std::optional<TRGB> outline,
                                                        int visible, int active) {
-    auto b = std::make_shared<TButton>();
-    b->place(id, x, y, TEXT_SPEC_BUTTON1, visible, active);
-    b->_txt = text;
-    b->_font = font;
-    b->rgb = colourOrWhite(colour);
-    b->outLine = outline;
+    auto b = createTextType(id, TEXT_SPEC_BUTTON1, text, font, x, y, colour, outline, visible, active);
     b->_chrN = 0.0f;
     b->_textWidth = static_cast<float>(platform::fontWidth(font, "O"));
     b->_textHeight = static_cast<float>(platform::fontHeight(font));
-    b->_textScale.assign(splitCharacters(text).size(), 1.0f);
+    b->_textScale.assign(b->charactersOf(text).size(), 1.0f);
     b->countDims2();
     return b;
 }
@@ -151,7 +153,7 @@ void TButton::countDims() {
 
 void TButton::countDims2() {
     float w = 0.0f;
-    for (const std::string& c : splitCharacters(_txt)) w += static_cast<float>(platform::fontWidth(_font, c) + 3);
+    for (const std::string& c : charactersOf(_txt)) w += static_cast<float>(platform::fontWidth(_font, c) + 3);
     float h = static_cast<float>(static_cast<int>(_textHeight));
     dim.w = w;
     dim.h = h;
@@ -159,4 +161,12 @@ void TButton::countDims2() {
     dim.x2 = dim.x + w / 2;
     dim.y1 = dim.y - h;
     dim.y2 = dim.y;
+}
+
+const std::vector<std::string>& TButton::charactersOf(const std::string& text) {
+    if (_splitCharacters.empty() || text != _splitText) {
+        _splitText = text;
+        _splitCharacters = splitCharacters(text);
+    }
+    return _splitCharacters;
 }

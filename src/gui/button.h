@@ -117,9 +117,27 @@ private:
     void updateSwellWave();
     void updateStepBlend();
     void drawImageCell(int cell, float x, float y) const;
+    // A cell at the widget's own alpha and scale, without the button's swell.
+    void drawUnswelledCell(int cell, float x, float y) const;
     void drawTextButton(float dx, float dy, bool letterByLetter);
+    // The characters of a text, kept from the last call so the letter-by-letter
+    // type does not split its text anew every frame.
+    const std::vector<std::string>& charactersOf(const std::string& text);
+    std::string _splitText;
+    std::vector<std::string> _splitCharacters;
     // Applies what every creator sets.
     void place(const std::string& id, float x, float y, int typ, int visible, int active);
+    // The strip types that fade in their cells: placed, strip loaded, own
+    // alpha starting at 0.
+    static std::shared_ptr<TButton> createFadingStrip(const std::string& id, const std::string& path, float x,
+                                                      float y, int typ, int cells, int dir, int visible,
+                                                      int active);
+    // What both text types set: placed, text, font, colour (white when
+    // missing) and outline; the box is left to the type.
+    static std::shared_ptr<TButton> createTextType(const std::string& id, int typ, const std::string& text,
+                                                   const platform::FontRef& font, float x, float y,
+                                                   const std::optional<TRGB>& colour,
+                                                   const std::optional<TRGB>& outline, int visible, int active);
     // Loads `path` as a strip of `cells` cells (stacked when dir is
     // kStacked), handle at the cell centre, box around (x, y).
     void loadCenteredStrip(const std::string& path, int cells, int dir);

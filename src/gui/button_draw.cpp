@@ -1,7 +1,6 @@
 // Drawing of every button type.
 #include "app/numbers.h"
 #include "gui/button.h"
-#include "gui/button_characters.h"
 #include "platform/render.h"
 
 int TButton::animCell() const {
@@ -16,6 +15,12 @@ void TButton::drawImageCell(int cell, float x, float y) const {
     platform::drawImage(_image, x, y, cell);
 }
 
+void TButton::drawUnswelledCell(int cell, float x, float y) const {
+    platform::setAlpha(_alpha);
+    platform::setScale(_scale, _scale);
+    drawImageCell(cell, x, y);
+}
+
 void TButton::draw(float dx, float dy) {
     const float x = dim.x + dx, y = dim.y + dy;
     platform::setAlpha(_alpha * _buttonAlpha);
@@ -27,21 +32,15 @@ void TButton::draw(float dx, float dy) {
             drawImageCell(0, x, y);
             break;
         case ANIM_BUTTON:
-            platform::setAlpha(_alpha);
-            platform::setScale(_scale, _scale);
-            drawImageCell(animCell(), x, y);
+            drawUnswelledCell(animCell(), x, y);
             break;
         case BLEND_BUTTON:
-            platform::setAlpha(_alpha);
-            platform::setScale(_scale, _scale);
-            drawImageCell(0, x, y);
+            drawUnswelledCell(0, x, y);
             platform::setAlpha(_alpha * _buttonAlpha);
             drawImageCell(1, x, y);
             break;
         case FSTEP_BUTTON:
-            platform::setAlpha(_alpha);
-            platform::setScale(_scale, _scale);
-            drawImageCell(stepCell(), x, y);
+            drawUnswelledCell(stepCell(), x, y);
             break;
         case FSTEP_BLEND_BUTTON:
             platform::setScale(_scale, _scale);
@@ -92,7 +91,7 @@ void TButton::drawTextButton(float dx, float dy, bool letterByLetter) {
 }
 
 void TButton::drawMyTextSpec(const std::string& text, float x, float y) {
-    std::vector<std::string> characters = splitCharacters(text);
+    const std::vector<std::string>& characters = charactersOf(text);
     for (size_t i = 0; i < characters.size(); ++i) {
         const float s = i < _textScale.size() ? _textScale[i] : 1.0f;
         const float cw = static_cast<float>(platform::fontWidth(_font, characters[i]));

@@ -8,7 +8,6 @@
 #include "app/reports.h"
 #include "app/strings.h"
 #include "gui/button.h"
-#include "gui/button_characters.h"
 #include "gui/scheme_text.h"
 #include "platform/system.h"
 
@@ -137,7 +136,7 @@ void TButton::sprawdzAnimacje() {
 }
 
 void TButton::updateSwellWave() {
-    std::vector<std::string> characters = splitCharacters(_txt);
+    const std::vector<std::string>& characters = charactersOf(_txt);
     const float length = static_cast<float>(characters.size());
     _textScale.assign(characters.size(), 1.0f);
     if (characters.empty() || !_over) {

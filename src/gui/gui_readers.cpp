@@ -24,15 +24,46 @@ ThemeRef themeValue(const std::string& id, TGui* gui) {
     return t ? t : currentTheme;
 }
 
-// The keys every widget kind shares; false when the key is not one of them.
-bool readStateKey(const std::string& key, const std::string& value, int& visible, int& active) {
-    if (key == "VISIBLE") visible = guiFlag(value) ? 1 : 0;
-    else if (key == "ACTIVE") active = guiFlag(value) ? 1 : 0;
-    else return false;
+platform::FontRef fontOf(const TRGMFont* f) { return f ? f->_font : nullptr; }
+
+// The keys several kinds read alike, applied when the kind's record has the
+// field: VISIBLE, ACTIVE, POSITION (x y, then w and h where the kind has them;
+// missing numbers give the kind's defaults), FONT and RGB. False when the key
+// is none of them for this kind.
+template <class Values>
+bool readSharedKey(const std::string& key, const std::string& value, TGui* gui, Values& v) {
+    if (key == "VISIBLE") {
+        v.visible = guiFlag(value) ? 1 : 0;
+    } else if (key == "ACTIVE") {
+        v.active = guiFlag(value) ? 1 : 0;
+    } else if (key == "POSITION") {
+        const std::vector<int> n = guiNumberList(value);
+        v.x = guiListValue(n, 0);
+        v.y = guiListValue(n, 1);
+        if constexpr (requires { v.w; }) v.w = guiListValue(n, 2, Values{}.w);
+        if constexpr (requires { v.h; }) v.h = guiListValue(n, 3, Values{}.h);
+    } else if (key == "FONT") {
+        if constexpr (!requires { v.font; }) return false;
+        else v.font = guiFontValue(value, gui, value);
+    } else if (key == "RGB") {
+        if constexpr (!requires { v.rgb; }) return false;
+        else v.rgb = guiColourValue(value);
+    } else {
+        return false;
+    }
     return true;
 }
 
-platform::FontRef fontOf(const TRGMFont* f) { return f ? f->_font : nullptr; }
+// Walks a block's entries in file order from the given starting values: the
+// shared keys first, every other key (upper-cased) handed to readOwnKey.
+template <class Values, class ReadOwnKey>
+Values readBlockValues(const GuiEntries& entries, TGui* gui, Values v, ReadOwnKey readOwnKey) {
+    for (const TSimpleEntry& e : entries) {
+        const std::string key = upperCase(e._typ);
+        if (!readSharedKey(key, e._value, gui, v)) readOwnKey(key, e._value, v);
+    }
+    return v;
+}
 
 }  // namespace
 
@@ -44,140 +75,68 @@ GuiColour guiColourValue(const std::string& value) {
 }
 
 TButtonValues readButtonValues(const GuiEntries& entries, TGui* gui) {
-    TButtonValues v;
-    for (const TSimpleEntry& e : entries) {
-        const std::string key = upperCase(e._typ);
-        if (readStateKey(key, e._value, v.visible, v.active)) continue;
-        if (key == "TYP") {
-            v.typ = e._value;
-        } else if (key == "POSITION") {
-            const std::vector<int> n = guiNumberList(e._value);
-            v.x = guiListValue(n, 0);
-            v.y = guiListValue(n, 1);
-        } else if (key == "GFX") {
-            v.gfx = guiPath(e._value, baseOf(gui));
-        } else if (key == "SCHEMAT") {
-            v.schemat = e._value;
-        } else if (key == "DIR") {
-            v.dir = e._value == "H" ? 0 : 1;
-        } else if (key == "TXT") {
-            v.txt = guiText(e._value, baseOf(gui));
-        } else if (key == "FONT") {
-            v.font = guiFontValue(e._value, gui, e._value);
-        } else if (key == "RGB") {
-            v.rgb = guiColourValue(e._value);
-        } else if (key == "OUTLINE") {
-            if (upperCase(e._value) == "NONE") v.outline.reset();
-            else v.outline = guiColourValue(e._value);
-        }
-    }
-    return v;
+    return readBlockValues(entries, gui, TButtonValues{},
+                           [gui](const std::string& key, const std::string& value, TButtonValues& v) {
+                               if (key == "TYP") v.typ = value;
+                               else if (key == "GFX") v.gfx = guiPath(value, baseOf(gui));
+                               else if (key == "SCHEMAT") v.schemat = value;
+                               else if (key == "DIR") v.dir = value == "H" ? 0 : 1;
+                               else if (key == "TXT") v.txt = guiText(value, baseOf(gui));
+                               else if (key == "OUTLINE")
+                                   v.outline = upperCase(value) == "NONE" ? GuiColour() : guiColourValue(value);
+                           });
 }
 
 TTextValues readTextValues(const GuiEntries& entries, TGui* gui) {
-    TTextValues v;
-    for (const TSimpleEntry& e : entries) {
-        const std::string key = upperCase(e._typ);
-        if (readStateKey(key, e._value, v.visible, v.active)) continue;
-        if (key == "POSITION") {
-            const std::vector<int> n = guiNumberList(e._value);
-            v.x = guiListValue(n, 0);
-            v.y = guiListValue(n, 1);
-            v.w = guiListValue(n, 2, 10000000);
-        } else if (key == "TXT") {
-            v.txt = guiText(e._value, baseOf(gui));
-        } else if (key == "FONT") {
-            v.font = guiFontValue(e._value, gui, e._value);
-        } else if (key == "RGB") {
-            v.rgb = guiColourValue(e._value);
-        } else if (key == "SHADOW") {
-            const std::vector<int> n = guiNumberList(e._value);
-            v.shadow = true;
-            v.shadowRGB = newRGB(guiListValue(n, 0), guiListValue(n, 1), guiListValue(n, 2));
-        } else if (key == "ALIGN") {
-            v.align = upperCase(e._value);
-        }
-    }
-    return v;
+    return readBlockValues(entries, gui, TTextValues{},
+                           [gui](const std::string& key, const std::string& value, TTextValues& v) {
+                               if (key == "TXT") {
+                                   v.txt = guiText(value, baseOf(gui));
+                               } else if (key == "SHADOW") {
+                                   const std::vector<int> n = guiNumberList(value);
+                                   v.shadow = true;
+                                   v.shadowRGB =
+                                       newRGB(guiListValue(n, 0), guiListValue(n, 1), guiListValue(n, 2));
+                               } else if (key == "ALIGN") {
+                                   v.align = upperCase(value);
+                               }
+                           });
 }
 
 TAnimValues readAnimValues(const GuiEntries& entries, TGui* gui) {
-    TAnimValues v;
-    for (const TSimpleEntry& e : entries) {
-        const std::string key = upperCase(e._typ);
-        if (readStateKey(key, e._value, v.visible, v.active)) continue;
-        if (key == "POSITION") {
-            const std::vector<int> n = guiNumberList(e._value);
-            v.x = guiListValue(n, 0);
-            v.y = guiListValue(n, 1);
-        } else if (key == "SCHEMAT") {
-            v.schemat = e._value;
-        } else if (key == "GFX") {
-            v.gfx = guiPath(e._value, baseOf(gui));
-        }
-    }
-    return v;
+    return readBlockValues(entries, gui, TAnimValues{},
+                           [gui](const std::string& key, const std::string& value, TAnimValues& v) {
+                               if (key == "SCHEMAT") v.schemat = value;
+                               else if (key == "GFX") v.gfx = guiPath(value, baseOf(gui));
+                           });
 }
 
 TWindowValues readWindowValues(const GuiEntries& entries, TGui* gui) {
-    TWindowValues v;
-    v.theme = currentTheme;
-    for (const TSimpleEntry& e : entries) {
-        const std::string key = upperCase(e._typ);
-        if (readStateKey(key, e._value, v.visible, v.active)) continue;
-        if (key == "POSITION") {
-            const std::vector<int> n = guiNumberList(e._value);
-            v.x = guiListValue(n, 0);
-            v.y = guiListValue(n, 1);
-            v.w = guiListValue(n, 2);
-            v.h = guiListValue(n, 3);
-        } else if (key == "THEME") {
-            v.theme = themeValue(e._value, gui);
-        }
-    }
+    TWindowValues start;
+    start.theme = currentTheme;
+    const TWindowValues v = readBlockValues(
+        entries, gui, std::move(start), [gui](const std::string& key, const std::string& value, TWindowValues& w) {
+            if (key == "THEME") w.theme = themeValue(value, gui);
+        });
     if (!v.theme) showError("No theme for window object!");
     return v;
 }
 
 TTextEntryValues readTextEntryValues(const GuiEntries& entries, TGui* gui) {
-    TTextEntryValues v;
-    for (const TSimpleEntry& e : entries) {
-        const std::string key = upperCase(e._typ);
-        if (readStateKey(key, e._value, v.visible, v.active)) continue;
-        if (key == "POSITION") {
-            const std::vector<int> n = guiNumberList(e._value);
-            v.x = guiListValue(n, 0);
-            v.y = guiListValue(n, 1);
-            v.w = guiListValue(n, 2, 300);
-        } else if (key == "WIDTH") {
-            v.maxChars = parseGuiInt(e._value);
-        } else if (key == "RGB") {
-            v.rgb = guiColourValue(e._value);
-        } else if (key == "FONT") {
-            v.font = guiFontValue(e._value, gui, e._value);
-        }
-    }
-    return v;
+    return readBlockValues(entries, gui, TTextEntryValues{},
+                           [](const std::string& key, const std::string& value, TTextEntryValues& v) {
+                               if (key == "WIDTH") v.maxChars = parseGuiInt(value);
+                           });
 }
 
 TBarValues readBarValues(const GuiEntries& entries, TGui* gui) {
-    TBarValues v;
-    v.theme = currentTheme;
-    for (const TSimpleEntry& e : entries) {
-        const std::string key = upperCase(e._typ);
-        if (readStateKey(key, e._value, v.visible, v.active)) continue;
-        if (key == "POSITION") {
-            const std::vector<int> n = guiNumberList(e._value);
-            v.x = guiListValue(n, 0);
-            v.y = guiListValue(n, 1);
-        } else if (key == "WIDTH") {
-            v.width = parseGuiInt(e._value);
-        } else if (key == "TEMAT") {
-            v.theme = themeValue(e._value, gui);
-        } else if (key == "FONT") {
-            v.font = guiFontValue(e._value, gui, e._value);
-        }
-    }
+    TBarValues start;
+    start.theme = currentTheme;
+    const TBarValues v = readBlockValues(
+        entries, gui, std::move(start), [gui](const std::string& key, const std::string& value, TBarValues& b) {
+            if (key == "WIDTH") b.width = parseGuiInt(value);
+            else if (key == "TEMAT") b.theme = themeValue(value, gui);
+        });
     if (!v.theme) showError("No theme asigned for bar object!");
     return v;
 }

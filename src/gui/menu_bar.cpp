@@ -321,9 +321,8 @@ void TBelka::draw(float dx, float dy) {
 TBarTitle* TBelka::getBarTitle(const std::string& path) {
     std::string head, rest;
     splitPath(path, head, rest);
-    const std::string wanted = upperCase(head);
     for (const auto& menu : _menusList) {
-        if (upperCase(menu->id) == wanted) return menu->getBarTitle(rest);
+        if (sameUpperCase(menu->id, head)) return menu->getBarTitle(rest);
     }
     showError("Nie znaleziono " + head + " w belce :" + _id);
     return nullptr;

@@ -14,22 +14,39 @@ void TText::setAlign(const std::string& word) {
 void TText::draw(float dx, float dy) {
     setTextColour(rgb);
     if (_alpha == 0.0f || _scale == 0.0f) return;
-    const std::string word = alignWordFromCode(_align);
-    if (word.empty()) return;
+    if (_align < ALIGN_RIGHT || _align > ALIGN_JUSTIFY) return;
     platform::setAlpha(_alpha);
     platform::setScale(_scale, _scale);
     platform::setFont(_font);
     const int gap = floatToInt(_adW);
     if (_shadow && shRGB) {
         setTextColour(*shRGB);
-        drawWrappedText(_txt, floatToInt(dim.x + dx + 1), floatToInt(dim.y + dy + 1), dim.w, word, _adh, _font,
-                        gap);
+        drawLayout(laidOut(_shadowLayout, floatToInt(dim.x + dx + 1), floatToInt(dim.y + dy + 1), gap));
         setTextColour(rgb);
     }
     // Centred text sits one unit lower, level with its shadow.
     const float down = _align == ALIGN_CENTER ? 1.0f : 0.0f;
-    dim.h = static_cast<float>(
-        drawWrappedText(_txt, floatToInt(dim.x + dx), floatToInt(dim.y + dy + down), dim.w, word, _adh, _font, gap));
+    const WrappedLayout& layout = laidOut(_textLayout, floatToInt(dim.x + dx), floatToInt(dim.y + dy + down), gap);
+    drawLayout(layout);
+    dim.h = static_cast<float>(layout.height);
+}
+
+const WrappedLayout& TText::laidOut(KeptLayout& kept, int x, int y, int lineGap) {
+    const platform::FontRef font = platform::getFont();
+    const bool same = kept.valid && kept.text == _txt && kept.x == x && kept.y == y && kept.align == _align &&
+                      kept.lineGap == lineGap && kept.width == dim.w && kept.font == font;
+    if (!same) {
+        kept.valid = true;
+        kept.text = _txt;
+        kept.x = x;
+        kept.y = y;
+        kept.align = _align;
+        kept.lineGap = lineGap;
+        kept.width = dim.w;
+        kept.font = font;
+        kept.layout = layoutInCurrentFont(_txt, x, y, dim.w, _align, lineGap);
+    }
+    return kept.layout;
 }
 
 int TText::countH() const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/gui_object.h"
+#include "gui/text_layout.h"
 #include "platform/font.h"
 
 class TText : public TGuiObject {
@@ -17,7 +18,7 @@ public:
 
     int _align = 1;         // 1 LEFT, 0 RIGHT, 2 CENTER, 3 JUSTIFY
     std::string _txt;
-    float _adh = 0.0f;      // handed to the wrapping, which does not use it
+    float _adh = 0.0f;      // kept for the callers that set it; the wrapping does not use it
     float _adW = 0.0f;      // extra gap between lines (truncated when used)
     platform::FontRef _font;  // null: the platform's default font
     int _shadow = 0;
@@ -42,6 +43,22 @@ public:
 
     // A text reference [path|n]: line n of the text file at path.
     static std::string odczytajTekst(const std::string& reference);
+
+private:
+    // A layout kept between frames with what it was laid out from, so a text
+    // that stays put is not wrapped and measured anew every frame.
+    struct KeptLayout {
+        bool valid = false;
+        std::string text;
+        int x = 0, y = 0, align = 0, lineGap = 0;
+        float width = 0.0f;
+        platform::FontRef font;
+        WrappedLayout layout;
+    };
+    KeptLayout _shadowLayout, _textLayout;
+    // The layout of the text at (x, y) in the current font, from `kept` while
+    // nothing it depends on changed.
+    const WrappedLayout& laidOut(KeptLayout& kept, int x, int y, int lineGap);
 };
 
 // A text widget at (trunc x, trunc y), wrapping at width, in white. The align

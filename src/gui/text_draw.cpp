@@ -15,20 +15,25 @@ int drawWrappedText(const std::string& text, int x, int y, float width, const st
                     float ignored, const platform::FontRef& font, int lineGap) {
     (void)ignored;
     if (font) platform::setFont(font);
-    const WrappedLayout layout =
-        layoutWrappedText(text, static_cast<float>(x), static_cast<float>(y), width, alignCodeFromWord(alignWord),
-                          lineHeightOf(lineGap), currentFontWidth);
-    for (const TextPiece& piece : layout.pieces) platform::drawText(piece.text, piece.x, piece.y);
+    const WrappedLayout layout = layoutInCurrentFont(text, x, y, width, alignCodeFromWord(alignWord), lineGap);
+    drawLayout(layout);
     return layout.height;
+}
+
+WrappedLayout layoutInCurrentFont(const std::string& text, int x, int y, float width, int align, int lineGap) {
+    return layoutWrappedText(text, static_cast<float>(x), static_cast<float>(y), width, align,
+                             lineHeightOf(lineGap), currentFontWidth);
+}
+
+void drawLayout(const WrappedLayout& layout) {
+    for (const TextPiece& piece : layout.pieces) platform::drawText(piece.text, piece.x, piece.y);
 }
 
 int measureWrappedText(const std::string& text, float width, const std::string& alignWord,
                        const platform::FontRef& font, int lineGap) {
     const platform::FontRef previous = platform::getFont();
     if (font) platform::setFont(font);
-    const WrappedLayout layout =
-        layoutWrappedText(text, 0.0f, 0.0f, width, alignCodeFromWord(alignWord), lineHeightOf(lineGap),
-                          currentFontWidth);
+    const WrappedLayout layout = layoutInCurrentFont(text, 0, 0, width, alignCodeFromWord(alignWord), lineGap);
     platform::setFont(previous);
     return layout.height;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "gui/dim.h"
+#include "gui/text_layout.h"
 #include "platform/font.h"
 
 // Lays out and draws a text in a box of the given width (see
@@ -17,6 +18,12 @@
 // parameter is kept for the callers that pass one.
 int drawWrappedText(const std::string& text, int x, int y, float width, const std::string& alignWord,
                     float ignored, const platform::FontRef& font, int lineGap);
+
+// The layout drawWrappedText draws, in the current font: the line height of
+// "A" plus lineGap, the align code as layoutWrappedText takes it.
+WrappedLayout layoutInCurrentFont(const std::string& text, int x, int y, float width, int align, int lineGap);
+// Draws the pieces of a layout with the current font and pen.
+void drawLayout(const WrappedLayout& layout);
 
 // The height drawWrappedText would return, without drawing. A null font
 // measures with the current font.

@@ -332,4 +332,18 @@ TEST(ButtonTextTest, SwellSkipsSpacesAndEmptyTextDoesNothing) {
     EXPECT_TRUE(empty->_textScale.empty());
 }
 
+TEST(ButtonTextTest, SwellFollowsATextChangedAfterCreation) {
+    TestMouse m;
+    auto b = TButton::createSpecTextButton("t", "AB", nullptr, 100, 50, std::nullopt, std::nullopt, 1, 1);
+    m.moveTo(100, 45);
+    b->update(0, 0);
+    ASSERT_EQ(b->_textScale.size(), 2u);
+    b->_txt = "A C";
+    b->_chrN = 0.95f;  // +0.08 lands on the new text's space: skipped to the C
+    b->update(0, 0);
+    EXPECT_EQ(b->_textScale.size(), 3u);
+    EXPECT_EQ(static_cast<int>(b->_chrN), 2);
+    b->draw(0, 0);
+}
+
 }  // namespace

@@ -357,13 +357,15 @@ TEST_F(GuiTest, ReloadRebuildsWidgetsAndAccumulatesFonts) {
     dir.write("gfx/gui/t/f.ttf", ttfBytes());
     std::unique_ptr<TGui> gui = load("FONT f { URL = f.ttf } TEXT a { FONT = f }");
     ASSERT_EQ(gui->_fonts.size(), 1u);
-    TGuiObject* before = gui->getItem("a");
+    // Held so the old widget's address cannot be handed to the rebuilt one.
+    const std::shared_ptr<TGuiObject> before = gui->_listaObiektow.front();
+    ASSERT_EQ(before.get(), gui->getItem("a"));
     const std::string cwd = platform::currentFolder();
     gui->reload();
     EXPECT_EQ(platform::currentFolder(), cwd);
     EXPECT_EQ(gui->_fonts.size(), 2u);
     ASSERT_EQ(gui->_listaObiektow.size(), 1u);
-    EXPECT_NE(gui->getItem("a"), before);
+    EXPECT_NE(gui->getItem("a"), before.get());
     EXPECT_EQ(gui->find<TText>("a")->_font, gui->_fonts[0]->_font);  // the old font is found first
     EXPECT_EQ(gui->_myPath, dir.file("gfx/gui/t/t.gui"));
 }

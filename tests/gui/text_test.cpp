@@ -60,6 +60,26 @@ TEST_F(TextWidgetTest, DrawSetsTheHeightOfTheLaidOutText) {
     EXPECT_EQ(t->countH(), 2 * (lineOfDefaultFont() + 3));
 }
 
+TEST_F(TextWidgetTest, RedrawFollowsChangesOfTextWidthGapAndPlace) {
+    auto t = createText("t", "aa bb cc", 0, 0, widthForTwoWords(), nullptr, "LEFT", 1, 1);
+    const float one = static_cast<float>(lineOfDefaultFont());
+    t->draw(0, 0);
+    EXPECT_FLOAT_EQ(t->dim.h, 2.0f * one);
+    t->_txt = "aa";
+    t->draw(0, 0);
+    EXPECT_FLOAT_EQ(t->dim.h, one);
+    t->_txt = "aa bb cc";
+    t->dim.w = 10000.0f;
+    t->draw(0, 0);
+    EXPECT_FLOAT_EQ(t->dim.h, one);
+    t->dim.w = widthForTwoWords();
+    t->_adW = 2.0f;
+    t->draw(7, 9);
+    EXPECT_FLOAT_EQ(t->dim.h, 2.0f * (one + 2.0f));
+    t->draw(7, 9);  // unchanged: the same layout again
+    EXPECT_FLOAT_EQ(t->dim.h, 2.0f * (one + 2.0f));
+}
+
 TEST_F(TextWidgetTest, NothingIsDrawnAndTheHeightKeptWhenInvisibleOrOutOfRange) {
     auto t = createText("t", "aa bb cc", 0, 0, widthForTwoWords(), nullptr, "LEFT", 1, 1);
     t->dim.h = 77.0f;
