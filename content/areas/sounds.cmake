@@ -18,11 +18,6 @@ foreach(tool sox oggenc espeak-ng)
         message(FATAL_ERROR "content: ${tool} not found (packages sox, vorbis-tools, espeak-ng); ${CONTENT_DEPS_HINT}")
     endif()
 endforeach()
-execute_process(COMMAND ${CONTENT_PYTHON} -c "import numpy"
-    RESULT_VARIABLE SOUNDS_NUMPY_MISSING OUTPUT_QUIET ERROR_QUIET)
-if(SOUNDS_NUMPY_MISSING)
-    message(FATAL_ERROR "content: numpy is missing for ${CONTENT_PYTHON} (package python3-numpy); ${CONTENT_DEPS_HINT}")
-endif()
 
 # Asks a sound script for its ids (one per line).
 function(sounds_list script out_var)

@@ -3,12 +3,6 @@
 # them, the panels of the game screen, the pass meter's kicker and ball, the
 # table mask, and two pictures the screen loads but does not draw.
 
-execute_process(COMMAND ${CONTENT_PYTHON} -c "import numpy"
-    RESULT_VARIABLE TABLE_NUMPY_MISSING OUTPUT_QUIET ERROR_QUIET)
-if(TABLE_NUMPY_MISSING)
-    message(FATAL_ERROR "content: numpy is missing for ${CONTENT_PYTHON} (package python3-numpy); ${CONTENT_DEPS_HINT}")
-endif()
-
 set(TABLE_PITCH ${CMAKE_CURRENT_SOURCE_DIR}/tools/table_pitch.py)
 set(TABLE_GLASS ${CMAKE_CURRENT_SOURCE_DIR}/tools/table_glass.py)
 

@@ -11,7 +11,6 @@ slowly, as if nearer the eye); img-4 is a curled ribbon that drifts down.
 Usage: confetti.py --out-dir <game>/gfx/konfetti
 """
 
-import argparse
 import math
 import os
 import sys
@@ -122,11 +121,7 @@ def pieces():
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    for name, img in sorted(pieces().items()):
-        imaging.save_png(img, os.path.join(args.out_dir, name))
+    imaging.write_pngs(__doc__, lambda: sorted(pieces().items()))
 
 
 if __name__ == "__main__":

@@ -10,7 +10,6 @@ the game's look so they are fine wherever they may show up later:
 Usage: game_extras.py --out-dir <game>/gfx/gui/mainGame
 """
 
-import argparse
 import math
 import os
 import sys
@@ -56,11 +55,7 @@ def flag():
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    imaging.save_png(drive(), os.path.join(args.out_dir, "driveGFX.png"))
-    imaging.save_png(flag(), os.path.join(args.out_dir, "flag.png"))
+    imaging.write_pngs(__doc__, lambda: [("driveGFX.png", drive()), ("flag.png", flag())])
 
 
 if __name__ == "__main__":

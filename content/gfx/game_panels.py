@@ -28,7 +28,6 @@ Coordinates in the comments are the game's screen coordinates.
 Usage: game_panels.py --out-dir <game>/gfx/gui/mainGame
 """
 
-import argparse
 import math
 import os
 import sys
@@ -429,14 +428,12 @@ def lamp(layer, x, y):
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    out = args.out_dir
-    imaging.save_png(bottom_panel(), os.path.join(out, "panel.png"))
-    imaging.save_png(score_panel(), os.path.join(out, "panel_gorny.png"))
-    imaging.save_png(clock_panel(), os.path.join(out, "panel_czasu.png"))
-    imaging.save_png(scoreboard(), os.path.join(out, "panel_Wynikow.png"))
+    imaging.write_pngs(__doc__, lambda: [
+        ("panel.png", bottom_panel()),
+        ("panel_gorny.png", score_panel()),
+        ("panel_czasu.png", clock_panel()),
+        ("panel_Wynikow.png", scoreboard()),
+    ])
 
 
 if __name__ == "__main__":

@@ -14,7 +14,6 @@
 Usage: kick_anim.py --out-dir <game>/gfx/gui/mainGame
 """
 
-import argparse
 import math
 import os
 import sys
@@ -205,11 +204,7 @@ def ball():
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    imaging.save_png(strip(), os.path.join(args.out_dir, "kick-anim.png"))
-    imaging.save_png(ball(), os.path.join(args.out_dir, "pilka.png"))
+    imaging.write_pngs(__doc__, lambda: [("kick-anim.png", strip()), ("pilka.png", ball())])
 
 
 if __name__ == "__main__":

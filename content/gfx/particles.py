@@ -18,7 +18,6 @@ The two drawn with normal blending and no tint carry their own colour:
 Usage: particles.py --out-dir <game>/gfx/particles
 """
 
-import argparse
 import math
 import os
 import random
@@ -218,11 +217,7 @@ def particles():
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    for i, img in enumerate(particles()):
-        imaging.save_png(img, os.path.join(args.out_dir, "p%d.png" % i))
+    imaging.write_pngs(__doc__, lambda: (("p%d.png" % i, img) for i, img in enumerate(particles())))
 
 
 if __name__ == "__main__":

@@ -28,7 +28,6 @@ pieces meet without a seam at any size of at least MIN_WIDTH x MIN_HEIGHT.
 Usage: theme.py --out-dir <game>/gfx/gui/window
 """
 
-import argparse
 import os
 import sys
 
@@ -265,11 +264,7 @@ def all_pieces():
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    for name, img in sorted(all_pieces().items()):
-        imaging.save_png(img, os.path.join(args.out_dir, name + ".png"))
+    imaging.write_pngs(__doc__, lambda: ((name + ".png", img) for name, img in sorted(all_pieces().items())))
 
 
 if __name__ == "__main__":

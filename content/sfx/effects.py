@@ -285,7 +285,7 @@ def deck():
     return room(flick(dsp.rng(241)), 0.35, 0.1)
 
 
-def spec_card_over():
+def special_card_over():
     """A card lifting out of the hand: a soft, short swish."""
     r = dsp.rng(242)
     m = dsp.samples(0.085, SR)
@@ -303,7 +303,7 @@ def card_snap(r):
     return snap
 
 
-def spec_card_use():
+def special_card_use():
     """Playing a card: a crisp snap and a bright pluck."""
     r = dsp.rng(243)
     x = silence(0.5)
@@ -388,7 +388,7 @@ def start_2():
     return room(x, 0.8, 0.18)
 
 
-def spec_card_find():
+def special_card_find():
     """A wild card flies to the hand: a rising whoosh and a sparkle of
     bells."""
     r = dsp.rng(247)
@@ -498,9 +498,9 @@ EFFECTS = {
     "gwizdek-begin": (gwizdek_begin, FORWARD),
     "start-1": (start_1, CARD),
     "start-2": (start_2, CARD),
-    "spec-card-find": (spec_card_find, CARD),
-    "spec-card-over": (spec_card_over, QUIET),
-    "spec-card-use": (spec_card_use, CARD),
+    "spec-card-find": (special_card_find, CARD),
+    "spec-card-over": (special_card_over, QUIET),
+    "spec-card-use": (special_card_use, CARD),
     "window-show": (window_show, QUIET + 1.5),
     "window-hide": (window_hide, QUIET + 1.5),
     "card-random": (card_random, QUIET),

@@ -5,6 +5,7 @@ Everything here is deterministic: the same inputs give the same bytes, so the
 build can compare and cache generated files.
 """
 
+import argparse
 import os
 import sys
 
@@ -29,6 +30,18 @@ def _atomic_save(img, path, **options):
 def save_png(img, path):
     """Saves as PNG (no time stamp or other varying chunks)."""
     _atomic_save(img, path, format="PNG", optimize=False, compress_level=9)
+
+
+def write_pngs(description, pictures):
+    """The command line of a script that draws a family of PNGs into one
+    folder: reads --out-dir (the first line of description is the help
+    text), then saves each (file name, picture) that pictures() gives, in
+    order."""
+    ap = argparse.ArgumentParser(description=description.splitlines()[0])
+    ap.add_argument("--out-dir", required=True)
+    args = ap.parse_args()
+    for name, img in pictures():
+        save_png(img, os.path.join(args.out_dir, name))
 
 
 def save_jpeg(img, path, quality=90):

@@ -243,6 +243,22 @@ TEST(ContentValidator, TheCardCatalogueRoleFindsItsReaderChecks) {
     EXPECT_EQ(roleOfRegistryPath("data/other.dat"), DataRole::Plain);
 }
 
+TEST(ContentValidator, ATeamNameLineAtTheTopOfTheIntRangeNeedsThatLineAndDoesNotWrap) {
+    // The short name is read from the line after the full name's; with the
+    // full name's line at INT_MAX that line must stay huge (the text file
+    // lacks it), not wrap round to a line every file has.
+    GameFolder g;
+    g.file("data/teams.dat", "teams {\n maxGoalScore = 3\n txt = \"txt/teams.txt\"\n i = 1\n"
+                             " team1 {\n  id = 1\n  flag = \"gfx/flags/a\"\n  name = 3000000000\n  goal = 1\n }\n}\n");
+    g.file("txt/teams.txt", "Alpha\nAlp\n");
+    g.png("gfx/flags/a.png", 4, 4);
+    g.png("gfx/flags/a_small.png", 2, 2);
+    ContentValidator& v = g.validator();
+    v.need("data/teams.dat", expect(dataFile(), DataRole::Teams), true, "test");
+    EXPECT_TRUE(anyDetailHas(v.report(), FindingKind::Malformed, "txt/teams.txt", "line 2147483647 is read"))
+        << v.report().text();
+}
+
 TEST(ContentValidator, GuiFilesNameFilesRelativeToTheirFolderAndDeclareTheirIds) {
     GameFolder g;
     g.file("gfx/fonts/f.ttf", fileBytes(kFontFile));

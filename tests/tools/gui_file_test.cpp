@@ -7,13 +7,14 @@
 
 #include <random>
 
+#include "gui/gui_file.h"
 #include "validate_content/content_paths_resolve.h"
 
 namespace {
 
 TEST(GuiFile, TokensSplitAtWhiteSpaceAndQuotesGroupAndVanish) {
     const std::vector<std::string> t =
-        tokenizeGui("BUTTON b {\r\n\tPOSITION = \"10 20\"\r\n  TXT = \"\" GFX=x.png\n}");
+        tokenizeGuiText("BUTTON b {\r\n\tPOSITION = \"10 20\"\r\n  TXT = \"\" GFX=x.png\n}");
     const std::vector<std::string> expected = {"BUTTON", "b", "{", "POSITION", "=", "10 20", "TXT", "=", "GFX=x.png", "}"};
     EXPECT_EQ(t, expected);  // the empty quoted value is dropped; "=" glued to its key is one token
 }
@@ -66,8 +67,8 @@ TEST(GuiFile, LaterEntriesWinAndKindsAreUpperCased) {
     EXPECT_EQ(doc.blocks[0].kind, "BUTTON");
     EXPECT_EQ(*guiValue(doc.blocks[0], "TXT"), "two");
     EXPECT_TRUE(isGuiWidgetKind("BUTTON"));
-    EXPECT_TRUE(isKnownGuiKind("FONT"));
-    EXPECT_FALSE(isKnownGuiKind("XBUTTON"));
+    EXPECT_TRUE(isGuiKind("FONT"));
+    EXPECT_FALSE(isGuiKind("XBUTTON"));
     EXPECT_FALSE(isGuiWidgetKind("THEME"));
 }
 

@@ -1,6 +1,8 @@
 // Writing and reading the binary bitmap-font descriptor, little-endian.
 #include "bmfont/bmfont_descriptor.h"
 
+#include "gui/bitmap_font_stream.h"
+
 namespace bmfont {
 namespace {
 
@@ -32,41 +34,6 @@ public:
 
 private:
     std::string out_;
-};
-
-// Reads little-endian values from a byte range; reading past the end sets
-// the failed flag and gives zeros, so callers check once at the end.
-class ByteReader {
-public:
-    ByteReader(const std::string& bytes, size_t begin, size_t end) : bytes_(bytes), pos_(begin), end_(end) {}
-
-    uint8_t u8() {
-        if (pos_ >= end_) {
-            failed_ = true;
-            return 0;
-        }
-        return static_cast<uint8_t>(bytes_[pos_++]);
-    }
-    uint16_t u16() {
-        uint16_t lo = u8();
-        uint16_t hi = u8();
-        return static_cast<uint16_t>(lo | (hi << 8));
-    }
-    int16_t i16() { return static_cast<int16_t>(u16()); }
-    uint32_t u32() {
-        uint32_t lo = u16();
-        uint32_t hi = u16();
-        return lo | (hi << 16);
-    }
-    size_t remaining() const { return pos_ < end_ ? end_ - pos_ : 0; }
-    size_t position() const { return pos_; }
-    bool failed() const { return failed_; }
-
-private:
-    const std::string& bytes_;
-    size_t pos_;
-    size_t end_;
-    bool failed_ = false;
 };
 
 std::string infoBytes(const InfoBlock& info) {
@@ -102,7 +69,7 @@ std::string commonBytes(const CommonBlock& c) {
     return std::move(w.bytes());
 }
 
-bool readInfo(ByteReader& r, InfoBlock& info) {
+bool readInfo(TBMFontStream& r, InfoBlock& info) {
     info.fontSize = r.i16();
     info.bitField = r.u8();
     info.charSet = r.u8();
@@ -125,7 +92,7 @@ bool readInfo(ByteReader& r, InfoBlock& info) {
     return true;
 }
 
-bool readCommon(ByteReader& r, int version, CommonBlock& c) {
+bool readCommon(TBMFontStream& r, int version, CommonBlock& c) {
     c.lineHeight = r.u16();
     c.base = r.u16();
     c.scaleW = r.u16();
@@ -141,25 +108,7 @@ bool readCommon(ByteReader& r, int version, CommonBlock& c) {
     return !r.failed();
 }
 
-void readPageNames(ByteReader& r, std::vector<std::string>& names) {
-    names.clear();
-    std::string current;
-    bool open = false;
-    while (r.remaining() > 0) {
-        char c = static_cast<char>(r.u8());
-        if (c == '\0') {
-            names.push_back(current);
-            current.clear();
-            open = false;
-        } else {
-            current.push_back(c);
-            open = true;
-        }
-    }
-    if (open) names.push_back(current);  // a last name without its NUL
-}
-
-void readChars(ByteReader& r, int version, std::vector<CharRecord>& chars) {
+void readChars(TBMFontStream& r, int version, std::vector<CharRecord>& chars) {
     const size_t size = version >= 3 ? kCharRecordSizeV3 : kCharRecordSizeV2;
     const size_t count = r.remaining() / size;
     chars.clear();
@@ -180,7 +129,7 @@ void readChars(ByteReader& r, int version, std::vector<CharRecord>& chars) {
     }
 }
 
-void readKerning(ByteReader& r, int version, std::vector<KerningRecord>& kerning) {
+void readKerning(TBMFontStream& r, int version, std::vector<KerningRecord>& kerning) {
     const size_t size = version >= 3 ? kKerningRecordSizeV3 : kKerningRecordSizeV2;
     const size_t count = r.remaining() / size;
     kerning.clear();
@@ -248,13 +197,14 @@ bool decodeDescriptor(const std::string& bytes, Descriptor& out, std::string& er
     }
     out.version = version;
     bool sawInfo = false, sawCommon = false, sawPages = false, sawChars = false;
-    size_t pos = 4;
-    while (pos < bytes.size()) {
-        ByteReader head(bytes, pos, bytes.size());
-        const uint8_t type = head.u8();
+    TBMFontStream file(bytes);
+    file.take(4);  // "BMF" and the version
+    while (!file.atEnd()) {
+        const size_t pos = bytes.size() - file.remaining();
+        const uint8_t type = file.u8();
         if (type == 0) break;
-        uint32_t size = head.u32();
-        if (head.failed()) {
+        uint32_t size = file.u32();
+        if (file.failed()) {
             error = "block header cut short at byte " + std::to_string(pos);
             return false;
         }
@@ -265,13 +215,11 @@ bool decodeDescriptor(const std::string& bytes, Descriptor& out, std::string& er
             }
             size -= 4;
         }
-        const size_t begin = head.position();
-        if (size > bytes.size() - begin) {
+        if (size > file.remaining()) {
             error = "block " + std::to_string(type) + " runs past the end of the file";
             return false;
         }
-        const size_t end = begin + size;
-        ByteReader r(bytes, begin, end);
+        TBMFontStream r = file.take(size);
         switch (type) {
             case 1:
                 if (!readInfo(r, out.info)) {
@@ -288,7 +236,7 @@ bool decodeDescriptor(const std::string& bytes, Descriptor& out, std::string& er
                 sawCommon = true;
                 break;
             case 3:
-                readPageNames(r, out.pageNames);
+                out.pageNames = readNulEndedNames(r);
                 sawPages = true;
                 break;
             case 4:
@@ -301,7 +249,6 @@ bool decodeDescriptor(const std::string& bytes, Descriptor& out, std::string& er
             default:
                 break;  // unknown blocks are skipped by their size
         }
-        pos = end;
     }
     if (!sawInfo || !sawCommon || !sawPages || !sawChars) {
         error = std::string("missing block:") + (sawInfo ? "" : " info") + (sawCommon ? "" : " common") +

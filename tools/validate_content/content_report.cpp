@@ -66,12 +66,7 @@ int ContentReport::distinct(FindingKind kind, bool required) const {
 int ContentReport::missingCount(bool required) const { return distinct(FindingKind::Missing, required); }
 int ContentReport::malformedCount(bool required) const { return distinct(FindingKind::Malformed, required); }
 
-int ContentReport::warningCount() const {
-    std::set<std::string> paths;
-    for (const Finding& f : findings_)
-        if (f.kind == FindingKind::Warning) paths.insert(f.path);
-    return static_cast<int>(paths.size());
-}
+int ContentReport::warningCount() const { return distinct(FindingKind::Warning, false); }  // warnings are never required
 
 std::string ContentReport::summary() const {
     std::string s = "content: " + std::to_string(filesChecked()) + " files checked; missing " +

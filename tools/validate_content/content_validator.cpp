@@ -59,7 +59,7 @@ DataRole roleOfRegistryPath(const std::string& path) {
     };
     static const Role roles[] = {
         {contentpath::kCardsData, DataRole::Cards},
-        {contentpath::kSpecCardsData, DataRole::SpecCards},
+        {contentpath::kSpecialCardsData, DataRole::SpecialCards},
         {contentpath::kBackgroundsData, DataRole::Backgrounds},
         {contentpath::kMatchList, DataRole::MatchList},
         {contentpath::kTeamsData, DataRole::Teams},

@@ -30,7 +30,7 @@
 enum class DataRole {
     Plain,
     Cards,
-    SpecCards,
+    SpecialCards,
     Backgrounds,
     MatchList,
     MatchTemplate,

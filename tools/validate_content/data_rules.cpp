@@ -70,13 +70,7 @@ public:
     }
 
     // A file named by this one; paths are relative to the game folder.
-    void need(const std::string& written, const Expectation& e, const std::string& key) {
-        if (written.empty()) {
-            bad(key + " names no file");
-            return;
-        }
-        v_.needWritten(path_, "", written, e, required_, "named by " + path_ + " (" + key + ")");
-    }
+    void need(const std::string& written, const Expectation& e, const std::string& key) { needIn("", written, e, key); }
     void needIn(const std::string& folder, const std::string& written, const Expectation& e, const std::string& key) {
         if (written.empty()) {
             bad(key + " names no file");
@@ -352,7 +346,7 @@ void checkTeams(Rule& r) {
         }
         const int name = r.number(p + "name");
         if (name < 1) r.bad(p + "name is " + num(name) + "; it is the line of the full name (1 or more)");
-        lines = std::max(lines, name + 1);
+        lines = std::max(lines, addSaturated(name, 1));  // the short name follows; a huge line must not wrap
         if (!r.has(p + "goal")) r.bad(p + "goal is missing (the side's strength)");
     }
     std::vector<int> lacking;
@@ -645,7 +639,7 @@ void applyDataRole(ContentValidator& v, const std::string& path, const TRCMFile&
     switch (role) {
         case DataRole::Plain: break;
         case DataRole::Cards: checkCards(r, false); break;
-        case DataRole::SpecCards: checkCards(r, true); break;
+        case DataRole::SpecialCards: checkCards(r, true); break;
         case DataRole::Backgrounds: checkBackgrounds(r); break;
         case DataRole::MatchList: checkMatchList(r); break;
         case DataRole::MatchTemplate: checkMatchTemplate(r); break;

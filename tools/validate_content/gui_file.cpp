@@ -5,6 +5,7 @@
 
 #include "app/numbers.h"
 #include "app/strings.h"
+#include "gui/gui_file.h"
 
 namespace {
 
@@ -88,31 +89,9 @@ GuiBlock readBlock(const std::vector<std::string>& t) {
 
 }  // namespace
 
-std::vector<std::string> tokenizeGui(const std::string& text) {
-    std::vector<std::string> tokens;
-    std::string current;
-    bool quoted = false;
-    auto flush = [&] {
-        std::string t = trimText(current);
-        if (!t.empty()) tokens.push_back(std::move(t));
-        current.clear();
-    };
-    for (char c : text) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && (c == ' ' || c == '\t' || c == '\n')) {
-            flush();
-        } else {
-            current.push_back(c);
-        }
-    }
-    flush();
-    return tokens;
-}
-
 GuiDocument parseGui(const std::string& text) {
     GuiDocument doc;
-    for (const auto& tokens : groupBlocks(tokenizeGui(text), doc)) doc.blocks.push_back(readBlock(tokens));
+    for (const auto& tokens : groupBlocks(tokenizeGuiText(text), doc)) doc.blocks.push_back(readBlock(tokens));
     return doc;
 }
 
@@ -121,10 +100,6 @@ const std::string* guiValue(const GuiBlock& block, const char* key) {
     for (const GuiEntry& e : block.entries)
         if (sameUpperCase(e.key, key)) found = &e.value;
     return found;
-}
-
-bool isKnownGuiKind(const std::string& kind) {
-    return kind == "FONT" || kind == "THEME" || isGuiWidgetKind(kind);
 }
 
 bool isGuiWidgetKind(const std::string& kind) {
@@ -159,7 +134,7 @@ std::vector<int> schemeFrames(const std::string& scheme) {
 TextReference parseTextReference(const std::string& value) {
     TextReference r;
     const std::string bare = stripQuotes(value);
-    if (bare.size() <= 1 || bare.front() != '[' || bare.back() != ']') return r;
+    if (!isGuiTextReference(bare)) return r;
     r.isReference = true;
     const std::vector<std::string> pieces = splitString(bare.substr(1, bare.size() - 2), "|", "", "");
     if (pieces.size() < 2) return r;

@@ -25,17 +25,18 @@ struct GuiDocument {
     std::vector<std::string> problems;  // of the file as a whole
 };
 
-// The tokens of a GUI file's text.
-std::vector<std::string> tokenizeGui(const std::string& text);
+// The blocks of a GUI file's text, tokenized as the game does (tokenizeGuiText,
+// gui/gui_file.h). The grouping and entry reading are the validator's own
+// because they record each mistake as a problem of the block or file, where
+// the game's reader only reports it.
 GuiDocument parseGui(const std::string& text);
 
 // The value of the last entry whose key matches (upper-cased), or nullptr:
 // the game lets a later entry win.
 const std::string* guiValue(const GuiBlock& block, const char* key);
 
-// True for the kinds the game creates something from.
-bool isKnownGuiKind(const std::string& kind);
-// True for the kinds that become widgets (ids a screen can look up).
+// True for the kinds that become widgets (ids a screen can look up); the
+// kinds the game creates anything from are gui/gui_file.h's isGuiKind.
 bool isGuiWidgetKind(const std::string& kind);
 
 // The frame numbers of an animation scheme: the integers outside the

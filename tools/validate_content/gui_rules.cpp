@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/strings.h"
+#include "gui/gui_file.h"
 #include "validate_content/content_paths_resolve.h"
 
 namespace {
@@ -135,7 +136,7 @@ void checkGuiDocument(ContentValidator& v, const std::string& path, const GuiDoc
     std::set<std::string> fonts, widgets;
     for (const GuiBlock& b : doc.blocks) {
         for (const std::string& p : b.problems) g.bad(b.kind + " " + b.name + ": " + p);
-        if (!isKnownGuiKind(b.kind)) {
+        if (!isGuiKind(b.kind)) {
             g.warn("block kind \"" + b.kind + "\" (" + b.name + ") is skipped by the game");
             continue;
         }

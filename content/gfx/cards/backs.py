@@ -11,7 +11,6 @@ Usage: backs.py --out-dir <game>/gfx/cards
 Writes card-revers-1.png, card-revers-2.png, card-revers-3.png and mask.png.
 """
 
-import argparse
 import os
 import sys
 
@@ -116,12 +115,8 @@ def card_mask():
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    for n in (1, 2, 3):
-        imaging.save_png(card_back(n), os.path.join(args.out_dir, "card-revers-%d.png" % n))
-    imaging.save_png(card_mask(), os.path.join(args.out_dir, "mask.png"))
+    imaging.write_pngs(__doc__, lambda: [("card-revers-%d.png" % n, card_back(n)) for n in (1, 2, 3)] +
+                       [("mask.png", card_mask())])
 
 
 if __name__ == "__main__":

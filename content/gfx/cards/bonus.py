@@ -16,7 +16,6 @@ Writes shuffle-card.png, retry-card.png, undo-card.png, restore-card.png,
 restore_card.png and restore_end.png.
 """
 
-import argparse
 import math
 import os
 import sys
@@ -205,13 +204,9 @@ def restore_marker(left):
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    for name in ("shuffle", "retry", "undo", "restore"):
-        imaging.save_png(bonus_overlay(name), os.path.join(args.out_dir, "%s-card.png" % name))
-    imaging.save_png(restore_marker(True), os.path.join(args.out_dir, "restore_card.png"))
-    imaging.save_png(restore_marker(False), os.path.join(args.out_dir, "restore_end.png"))
+    imaging.write_pngs(__doc__, lambda: [("%s-card.png" % name, bonus_overlay(name))
+                                         for name in ("shuffle", "retry", "undo", "restore")] +
+                       [("restore_card.png", restore_marker(True)), ("restore_end.png", restore_marker(False))])
 
 
 if __name__ == "__main__":

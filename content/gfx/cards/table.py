@@ -21,7 +21,6 @@ deck-1.png, deck-2.png
 Usage: table.py --out-dir <game>/gfx/gui/mainGame
 """
 
-import argparse
 import os
 import sys
 
@@ -140,15 +139,13 @@ def spot_marker(style):
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out-dir", required=True)
-    args = ap.parse_args()
-    out = args.out_dir
-    imaging.save_png(hover_frame(), os.path.join(out, "ramka.png"))
-    imaging.save_png(deck_holder("navy"), os.path.join(out, "deck-holder.png"))
-    imaging.save_png(deck_holder("green"), os.path.join(out, "deck-holder-green.png"))
-    imaging.save_png(spot_marker("navy"), os.path.join(out, "deck-1.png"))
-    imaging.save_png(spot_marker("green"), os.path.join(out, "deck-2.png"))
+    imaging.write_pngs(__doc__, lambda: [
+        ("ramka.png", hover_frame()),
+        ("deck-holder.png", deck_holder("navy")),
+        ("deck-holder-green.png", deck_holder("green")),
+        ("deck-1.png", spot_marker("navy")),
+        ("deck-2.png", spot_marker("green")),
+    ])
 
 
 if __name__ == "__main__":
