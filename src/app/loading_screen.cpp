@@ -7,6 +7,7 @@
 #include "app/reports.h"
 #include "app/singletons.h"
 #include "app/texts.h"
+#include "cardgame/card_data.h"
 #include "cardgame/decision.h"
 #include "cardgame/level_manager.h"
 #include "cardgame/main_game.h"
@@ -136,6 +137,9 @@ void TLoadingScreen::PART3() {
 void TLoadingScreen::PART4() {
     options->setup();
     editor->setup();
+    loadCardCatalogue();
+    loadSpecCardCatalogue();
+    loadBackgroundCatalogue();
     eventPanel->setup();
     globalSnd->_setupExctComments(5);
     globalSnd->_setupExctMusic(3);

@@ -26,6 +26,9 @@ std::mt19937& generator() {
     return gen;
 }
 
+bool manualClock = false;
+int manualClockMs = 0;
+
 void (*exitHook)() = nullptr;
 bool exitHookRegistered = false;
 bool exitHookRan = false;
@@ -38,7 +41,17 @@ void runExitHookOnce() {
 
 }  // namespace
 
+void setManualClock(int ms) {
+    manualClock = true;
+    manualClockMs = ms;
+}
+
+void advanceManualClock(int ms) { manualClockMs += ms; }
+
+void clearManualClock() { manualClock = false; }
+
 int millisecs() {
+    if (manualClock) return manualClockMs;
     if (testHooks().virtualClock) {
         return static_cast<int>((presentedFrames() * 1000) / 60);
     }

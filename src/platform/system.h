@@ -16,6 +16,13 @@ namespace platform {
 // hooks).
 int millisecs();
 
+// A clock set by hand, for running the game's model without frames being
+// presented (the automatic player, unit tests). While it is on, millisecs()
+// answers the value set here.
+void setManualClock(int ms);
+void advanceManualClock(int ms);
+void clearManualClock();
+
 // Seeds the generator. The test hook's fixed seed, when set, wins over the
 // value given here, so a run is reproducible.
 void seedRandom(uint32_t seed);

@@ -1,0 +1,170 @@
+#include "cardgame/auto_player.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/globals.h"
+#include "app/singletons.h"
+#include "cardgame/level.h"
+#include "cardgame/main_game.h"
+#include "platform/system.h"
+#include "profiles/profile.h"
+#include "profiles/profile_manager.h"
+#include "tournament/mecz.h"
+
+namespace {
+
+bool settled(const TCard& c) {
+    const std::string& s = c.state;
+    if (s.empty() || s == "NORMAL" || s == "LIE" || s == "SHUFFLE2" || s == "PULL-UP" || s == "PULL-DOWN" ||
+        s == "ERASE-2")
+        return true;
+    // Cards leaving play are settled once their flight has ended.
+    return (s.rfind("ERASE", 0) == 0 || s == "DESTROY") && c.moveP == 1.0f;
+}
+
+bool allSettled(const CardList& list) {
+    return std::all_of(list.begin(), list.end(), [](const CardRef& c) { return settled(*c); });
+}
+
+// One simulated step of the game's per-frame model work (no pointer).
+void stepModel(TMainGame& game, TProfile& profile, float frameStep) {
+    platform::advanceManualClock(static_cast<int>(frameStep * 1000.0f / 60.0f + 0.5f));
+    frameDelta = frameStep;
+    game.level->updateCards_off();
+    for (const CardList* list : {&game.erasedCards, &profile.specCards, &game.backCards, &game.additionalCards}) {
+        const CardList snapshot = *list;
+        for (const CardRef& c : snapshot) c->update_off();
+    }
+    if (game.state == "EVENT") game._STATE_Event();
+    if (game.state == "NORMAL") game.setState("GAME");
+    if (game.state == "GAME" && game.level->playerWins()) game.WIN();
+}
+
+bool busy(const TMainGame& game, const TProfile& profile) {
+    return !allSettled(game.level->cards) || !allSettled(game.level->listaRezerwowych) ||
+           !allSettled(profile.specCards) || !game.backCards.empty() || !game.additionalCards.empty() ||
+           game.level->isCardMoving();
+}
+
+bool isTableCard(const CardRef& c, const TMainGame& game) {
+    return containsCard(game.level->cards, c.get()) && !c->helpDeck;
+}
+
+// The pair to take: most table (non-deck) cards cleared first, then one that
+// continues the run, then one that spends no wild card from the hand.
+CardPairRef choosePair(const TMainGame& game, const TProfile& profile) {
+    CardPairRef best;
+    int bestScore = -1;
+    for (const CardPairRef& p : game.getPairesList()) {
+        int score = 0;
+        for (const CardRef& c : {p->card1, p->card2}) {
+            if (isTableCard(c, game) || containsCard(game.level->listaRezerwowych, c.get())) score += 10;
+            if (containsCard(profile.specCards, c.get())) score -= 3;
+        }
+        if (game.matchSequenceRight(p->card2)) score += 4;
+        if (score > bestScore) {
+            bestScore = score;
+            best = p;
+        }
+    }
+    return best;
+}
+
+void takePair(TMainGame& game, const TProfile& profile, const CardPairRef& pair) {
+    game.picked = nullptr;
+    game.specClicked = nullptr;
+    CardRef a = pair->card1, b = pair->card2;
+    if (containsCard(profile.specCards, b.get())) std::swap(a, b);
+    if (containsCard(profile.specCards, a.get())) {
+        game.clickSpecCardUse(a);  // the hand's card is chosen, then the table card
+        game.clickCard(b);
+        return;
+    }
+    game.clickCard(a);
+    game.clickCard(b);
+}
+
+}  // namespace
+
+AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const AutoPlayOptions& options) {
+    AutoPlayResult result;
+    TMainGame& game = *mainGame;
+    platform::seedRandom(seed);
+    platform::setManualClock(0);
+
+    auto profile = std::make_shared<TProfile>();
+    profile->levelId = 1;
+    profile->meczID = 1;
+    profile->team = std::make_shared<TTeam>();
+    profile->team->id = 1;
+    profileManager->profile = profile;
+    auto opponent = std::make_shared<TTeam>();
+    opponent->id = 2;
+    opponent->goalScore = options.opponentGoalScore;
+    opponent->procent = options.opponentProcent;
+    auto mecz = std::make_shared<TMecz>();
+    mecz->sideA = profile->team;
+    mecz->sideB = opponent;
+
+    LevelRef level = loadLevelFile(levelPath);
+    level->prepareAtStart(opponent.get());
+    profile->questLevel = level;
+    game.setLevel(level, mecz);
+    game.pass = game.dPass = 0.0f;
+    game.matchesCounter = 0;
+    game.bestPass = 0;
+    game.deckCount = 0;
+    game.eventsCards.clear();
+    game.additionalCards.clear();
+    game._shuffle = 0;
+    game.matchSequenceReset(nullptr);
+    game.setState("GAME");
+    result.tableCards = level->countPlayableCards();
+
+    const CardDataList* deck = &level->deck;
+    size_t deckBefore = deck->size();
+    while (!game.allreadyWin) {
+        if (result.frames > options.frameLimit) {
+            result.error = "still running after " + std::to_string(options.frameLimit) + " frames";
+            break;
+        }
+        if (busy(game, *profile) || game.state != "GAME") {
+            stepModel(game, *profile, options.frameStep);
+            result.frames += static_cast<long long>(options.frameStep);
+            continue;
+        }
+        if (std::getenv("AUTOPLAY_TRACE")) {
+            std::string t = "table:";
+            for (const CardRef& c : level->cards)
+                t += " " + std::to_string(c->cardId()) + (c->side ? "u" : "d") + (c->helpDeck ? "h" : "") + "[" + c->state + "]";
+            t += " deck " + std::to_string(level->deck.size()) + " hand " + std::to_string(profile->specCards.size());
+            platform::printLine(t);
+        }
+        if (CardPairRef pair = choosePair(game, *profile)) {
+            const int before = game.matchesCounter;
+            takePair(game, *profile, pair);
+            if (game.matchesCounter == before) {
+                result.error = "a pair on offer was refused";
+                break;
+            }
+            result.longestRun = std::max(result.longestRun, game.seqCombo);
+        } else {
+            deckBefore = deck->size();
+            game.giveDeckCard();
+            if (deck->size() < deckBefore) result.draws += 1;
+        }
+        stepModel(game, *profile, options.frameStep);
+        result.frames += static_cast<long long>(options.frameStep);
+    }
+    // The last run may not have been broken yet.
+    result.longestRun = std::max({result.longestRun, game.bestPass, game.seqCombo});
+    result.pairs = game.matchesCounter;
+    result.points = level->score;
+    result.goals = level->wynik1;
+    result.cardsLeft = level->countPlayableCards();
+    result.cleared = game.allreadyWin && result.cardsLeft == 0;
+    platform::clearManualClock();
+    profileManager->profile = nullptr;
+    return result;
+}
