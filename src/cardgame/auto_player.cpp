@@ -111,6 +111,9 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
     level->prepareAtStart(opponent.get());
     profile->questLevel = level;
     game.setLevel(level, mecz);
+    game.picked = game.specClicked = game.over = nullptr;
+    game.hintPair = nullptr;
+    game.allreadyWin = 0;
     game.pass = game.dPass = 0.0f;
     game.matchesCounter = 0;
     game.bestPass = 0;
@@ -121,6 +124,12 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
     game.matchSequenceReset(nullptr);
     game.setState("GAME");
     result.tableCards = level->countPlayableCards();
+    if (result.tableCards == 0) {
+        result.error = "the layout has no cards";
+        profileManager->profile = nullptr;
+        platform::clearManualClock();
+        return result;
+    }
 
     const CardDataList* deck = &level->deck;
     size_t deckBefore = deck->size();

@@ -199,7 +199,13 @@ void TCard::moveBackSpec(const TDim& target) {
     (void)target;  // the hand decides where the card lies
     TProfile* profile = currentProfile();
     TDim place;
-    if (profile) profile->getSpecCardFlyPosition(shared_from_this(), place);
+    if (profile) profile->getSpecCardFlyPosition(selfRef(), place);
+    startHandFlight("FLY-TO-SPEC-CARDS");
+}
+
+// A flight into the hand, to the place the hand gave (scDim).
+void TCard::startHandFlight(const char* flightState) {
+    state = flightState;
     startDim = truncatedPoint(dim.x, dim.y);
     endDim = scDim;
     mDim = dominantAxisCornerPoint(startDim, endDim);
@@ -208,26 +214,21 @@ void TCard::moveBackSpec(const TDim& target) {
     if (rot < 0.0f) rot += 360.0f;
     startK = rot;
     pickedUp = 1;
-    state = "FLY-TO-SPEC-CARDS";
 }
 
-void TCard::moveToDeck(const TDim& target, int delay) {
+// A flight along an arc onto the deck, after a delay.
+void TCard::startDeckFlight(const TDim& target, int delay, const char* flightState) {
     startDim = truncatedPoint(dim.x, dim.y);
     endDim = truncatedPoint(target.x, target.y);
     mDim = arcPoint(startDim, endDim);
     moveP = 0.0f;
     time = addSaturated(platform::millisecs(), delay);
-    state = "MOVE-BACK-TO-DECK";
+    state = flightState;
 }
 
-void TCard::moveToDeck2(const TDim& target, int delay) {
-    startDim = truncatedPoint(dim.x, dim.y);
-    endDim = truncatedPoint(target.x, target.y);
-    mDim = arcPoint(startDim, endDim);
-    moveP = 0.0f;
-    time = addSaturated(platform::millisecs(), delay);
-    state = "MOVE-TO-DECK";
-}
+void TCard::moveToDeck(const TDim& target, int delay) { startDeckFlight(target, delay, "MOVE-BACK-TO-DECK"); }
+
+void TCard::moveToDeck2(const TDim& target, int delay) { startDeckFlight(target, delay, "MOVE-TO-DECK"); }
 
 void TCard::startEraseFamily(const TDim* target, int delay, float angle, float length) {
     time = addSaturated(platform::millisecs(), delay);
@@ -245,13 +246,14 @@ void TCard::leaveForErasedPile() {
     TProfile* profile = currentProfile();
     if (profile && removeCard(profile->specCards, this)) profile->countSpecCardsRotation();
     if (TLevel* l = levelPtr()) removeCard(l->cards, this);
-    if (mainGame && !containsCard(mainGame->erasedCards, this)) mainGame->erasedCards.push_back(shared_from_this());
+    CardRef self = selfRef();
+    if (mainGame && self && !containsCard(mainGame->erasedCards, this)) mainGame->erasedCards.push_back(self);
 }
 
 void TCard::erase(const TDim* target, int delay) {
     startEraseFamily(target, delay, spec ? kWildEraseAngle : static_cast<float>(randRotFromPosition()), kEraseReach);
     state = "ERASE";
-    CardRef keep = shared_from_this();
+    CardRef keep = selfRef();
     leaveForErasedPile();
     if (TLevel* l = levelPtr()) l->checkCards(0);
 }
@@ -259,14 +261,14 @@ void TCard::erase(const TDim* target, int delay) {
 void TCard::destroyMe(const TDim* target, int delay) {
     startEraseFamily(target, delay, spec ? kWildEraseAngle : static_cast<float>(randRotFromPosition()), kEraseReach);
     state = "DESTROY";
-    CardRef keep = shared_from_this();
+    CardRef keep = selfRef();
     leaveForErasedPile();
 }
 
 void TCard::eraseSpec() {
     startEraseFamily(nullptr, 0, static_cast<float>(randRotFromPosition()), kEraseSpecReach);
     state = "ERASE-SPEC";
-    CardRef keep = shared_from_this();
+    CardRef keep = selfRef();
     leaveForErasedPile();
     if (TLevel* l = levelPtr()) l->checkCards(0);
 }
@@ -330,19 +332,11 @@ void TCard::shuffle3(int delay) {
 int TCard::pickUp() {
     TProfile* profile = currentProfile();
     TDim place;
-    if (!profile || !profile->getSpecCardFlyPosition(shared_from_this(), place)) {
+    if (!profile || !profile->getSpecCardFlyPosition(selfRef(), place)) {
         eraseSpec();
         return 1;
     }
-    state = "FLY-OFF";
-    startDim = truncatedPoint(dim.x, dim.y);
-    endDim = scDim;
-    mDim = dominantAxisCornerPoint(startDim, endDim);
-    sPer = 0.0f;
-    rot = std::fmod(rot, 360.0f);
-    if (rot < 0.0f) rot += 360.0f;
-    startK = rot;
-    pickedUp = 1;
+    startHandFlight("FLY-OFF");
     if (globalSnd) globalSnd->playMySound("spec-card-find");
     return 0;
 }

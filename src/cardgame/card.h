@@ -153,8 +153,16 @@ public:
     virtual bool coveredAtSlotBy(const TCard& upper) const;
 
 private:
+    // The card's own reference, kept while an end action may drop the last
+    // other holder; null for a card not held by a shared reference.
+    CardRef selfRef() { return weak_from_this().lock(); }
     // Animation steps shared by several states.
     void advance(float& progress, float speed);
+    void startHandFlight(const char* flightState);
+    void startDeckFlight(const TDim& target, int delay, const char* flightState);
+    // The spin of cards leaving play: two turns from the start rotation,
+    // flipping, along the curve; true when the flight has ended.
+    bool spinAway(float speed);
     void curvedMove(float t);
     void flipWhileShuffling();
     bool waiting() const;

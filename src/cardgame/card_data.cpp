@@ -1,7 +1,5 @@
 #include "cardgame/card_data.h"
 
-#include <map>
-
 #include "app/content_paths.h"
 #include "app/numbers.h"
 #include "app/reports.h"
@@ -172,20 +170,10 @@ CardDataList getDeckCardDataList() {
 }
 
 CardDataRef placeholderCardData(int id) {
-    static std::map<int, CardDataRef> standIns;
-    CardDataRef& cd = standIns[id];
-    if (!cd) {
-        cd = std::make_shared<TCardData>();
-        cd->id = id;
-        cd->placeholder = true;
-    }
+    auto cd = std::make_shared<TCardData>();
+    cd->id = id;
+    cd->placeholder = true;
     return cd;
-}
-
-CardDataRef cardDataOrPlaceholder(int id, bool& missing) {
-    if (CardDataRef cd = findCardData(id)) return cd;
-    missing = true;
-    return placeholderCardData(id);
 }
 
 platform::ImageRef cardReverseImage(int n) { return n >= 0 && n < 3 ? cardReverseImages[n] : nullptr; }

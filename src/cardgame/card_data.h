@@ -83,11 +83,8 @@ BackgroundRef findBackground(int id);
 // A new list of the catalogue's cards with ids below 100 (the pool decks are
 // refilled from).
 CardDataList getDeckCardDataList();
-// The identity of a card id the catalogue lacks: one shared stand-in per id.
+// A new stand-in identity for a card id the catalogue lacks.
 CardDataRef placeholderCardData(int id);
-// The catalogue's identity for an id, or its stand-in when it lacks it;
-// `missing` is set when the stand-in was used.
-CardDataRef cardDataOrPlaceholder(int id, bool& missing);
 
 // The card back of a level's back number (0..2), or null out of range.
 platform::ImageRef cardReverseImage(int n);

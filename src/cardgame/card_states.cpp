@@ -25,6 +25,14 @@ void TCard::curvedMove(float t) {
     dim.y = startDim.y + 2.0f * t * (mDim.y - startDim.y) + t * t * (startDim.y - 2.0f * mDim.y + endDim.y);
 }
 
+bool TCard::spinAway(float speed) {
+    advance(moveP, speed);
+    rot = dRot * (1.0f - moveP) + 720.0f * moveP;
+    sx = countXSCaleBYRot(720.0f * moveP);
+    curvedMove(moveP);
+    return moveP == 1.0f;
+}
+
 void TCard::flipWhileShuffling() {
     const float before = sx;
     easeToward(sx, dsx, 0.1f * frameDelta);
@@ -97,7 +105,7 @@ void TCard::_update_STATE_SHOW() {
     if (side == 1 && sx == 1.0f) {
         if (spec) {
             state = "NORMAL";  // collected at once; the hand's flight replaces this
-            if (mainGame) mainGame->clickSpecCard(shared_from_this());
+            if (mainGame) mainGame->clickSpecCard(selfRef());
         } else {
             state = "NORMAL";
         }
@@ -112,7 +120,7 @@ void TCard::_update_STATE_MOVE() {
     if (side == 0 && before <= 0.5f && moveP > 0.5f) side = 1;
     if (side == 1 && moveP == 1.0f) {
         state = "NORMAL";
-        CardRef self = shared_from_this();
+        CardRef self = selfRef();
         if (std::shared_ptr<TLevel> l = level.lock()) l->checkCards(1);
         if (mainGame && cd) {
             if (cd->id == cardid::kEvent) mainGame->specialEvent(self);
@@ -138,8 +146,8 @@ void TCard::_update_STATE_MOVE_BACK() {
     dim.x = static_cast<float>(floatToInt(startDim.x + (endDim.x - startDim.x) * moveP));
     dim.y = static_cast<float>(floatToInt(startDim.y + (endDim.y - startDim.y) * moveP));
     if (moveP == 1.0f) {
-        CardRef self = shared_from_this();
-        if (whereTo && !containsCard(*whereTo, this)) whereTo->push_back(self);
+        CardRef self = selfRef();
+        if (whereTo && self && !containsCard(*whereTo, this)) whereTo->push_back(self);
         if (mainGame) removeCard(mainGame->backCards, this);
         if (std::shared_ptr<TLevel> l = level.lock()) l->checkCards(0);
         state = "NORMAL";
@@ -151,7 +159,7 @@ void TCard::_update_STATE_MOVE_BACK_TO_DECK() {
     curvedMove(moveP);
     sx = countXSCaleBYRot(180.0f * moveP);
     if (moveP == 1.0f) {
-        CardRef self = shared_from_this();
+        CardRef self = selfRef();
         // The identity goes back once: the card is idle afterwards.
         state = "";
         if (std::shared_ptr<TLevel> l = level.lock()) {
@@ -167,7 +175,7 @@ void TCard::_update_STATE_MOVE_TO_DECK() {
     rot = 360.0f * moveP;
     sx = countXSCaleBYRot(540.0f * moveP);
     if (moveP == 1.0f) {
-        CardRef self = shared_from_this();
+        CardRef self = selfRef();
         state = "";
         if (std::shared_ptr<TLevel> l = level.lock()) l->deck.push_back(cd);
         if (mainGame) removeCard(mainGame->additionalCards, this);
@@ -183,11 +191,7 @@ void TCard::_update_STATE_ERASE() {
 }
 
 void TCard::_update_STATE_ERASE3() {
-    advance(moveP, 0.02f);
-    rot = dRot * (1.0f - moveP) + 720.0f * moveP;
-    sx = countXSCaleBYRot(720.0f * moveP);
-    curvedMove(moveP);
-    if (moveP == 1.0f) state = "ERASE-2";
+    if (spinAway(0.02f)) state = "ERASE-2";
 }
 
 void TCard::_update_STATE_ERASE2() {
@@ -199,36 +203,25 @@ void TCard::_update_STATE_ERASE2() {
 }
 
 void TCard::_update_STATE_ERASE4() {
-    advance(moveP, 0.02f);
-    rot = dRot * (1.0f - moveP) + 720.0f * moveP;
-    sx = countXSCaleBYRot(720.0f * moveP);
-    curvedMove(moveP);
-    if (moveP == 1.0f) {
-        CardRef self = shared_from_this();
+    if (spinAway(0.02f)) {
+        CardRef self = selfRef();
         if (std::shared_ptr<TLevel> l = level.lock()) removeCard(l->cards, this);
     }
 }
 
 void TCard::_update_STATE_ERASE_SPEC() {
-    advance(moveP, 0.01f);
-    rot = dRot * (1.0f - moveP) + 720.0f * moveP;
-    sx = countXSCaleBYRot(720.0f * moveP);
-    curvedMove(moveP);
-    if (moveP == 1.0f) {
-        CardRef self = shared_from_this();
+    if (spinAway(0.01f)) {
+        CardRef self = selfRef();
         if (mainGame) removeCard(mainGame->erasedCards, this);
         if (std::shared_ptr<TLevel> l = level.lock()) removeCard(l->cards, this);
     }
 }
 
 void TCard::_update_STATE_DESTROY() {
-    advance(moveP, 0.02f);
-    rot = dRot * (1.0f - moveP) + 720.0f * moveP;
-    sx = countXSCaleBYRot(720.0f * moveP);
-    curvedMove(moveP);
+    const bool ended = spinAway(0.02f);
     ca = 1.0f - sinDeg(90.0 * moveP);
-    if (moveP == 1.0f) {
-        CardRef self = shared_from_this();
+    if (ended) {
+        CardRef self = selfRef();
         if (std::shared_ptr<TLevel> l = level.lock()) removeCard(l->cards, this);
         if (TProfile* profile = currentProfile()) removeCard(profile->specCards, this);
         if (mainGame) removeCard(mainGame->erasedCards, this);
@@ -258,7 +251,7 @@ void TCard::_update_STATE_SHUFFLE3() {
     curvedMove(moveP);
     flipWhileShuffling();
     if (moveP == 1.0f && sx == 1.0f) {
-        CardRef self = shared_from_this();
+        CardRef self = selfRef();
         side = shuffleLandingSide;
         state = "";
         if (helpDeck) {
@@ -375,7 +368,7 @@ void TCard::_updateSpec() {
 }
 
 int TCard::update() {
-    CardRef self = shared_from_this();  // an end action may drop the last other holder
+    CardRef self = selfRef();  // an end action may drop the last other holder
     _updateOverAlpha();
     _updateState();
     const int hovered = updateOVER(1);
@@ -385,7 +378,7 @@ int TCard::update() {
 }
 
 int TCard::update_off() {
-    CardRef self = shared_from_this();
+    CardRef self = selfRef();
     over = 0;
     _updateOverAlpha();
     _updateState();

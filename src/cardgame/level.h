@@ -13,6 +13,7 @@
 #include "cardgame/card_data.h"
 #include "gui/dim.h"
 
+class TRCMFile;
 class TTeam;
 
 // A layout reference inside a match template.
@@ -60,7 +61,11 @@ public:
     virtual int countOnlyPlayableCards() const;
     virtual int countPlayableCards() const;
     virtual int countPlayableCardsWin() const;
+    // Writes the level file (atomically); 0 on success, -1 (reported) when
+    // it could not be written.
     virtual int save(const std::string& path);
+    // The level file's keys and values, into a data file.
+    void writeTo(TRCMFile& f) const;
     virtual void drawBack();
     virtual void drawRezerwa();
     virtual void drawCards();

@@ -3,6 +3,7 @@
 // unknown card ids get a stand-in identity), so a damaged file gives a
 // playable, if odd, layout and never a crash.
 #include <cmath>
+#include <map>
 
 #include "app/numbers.h"
 #include "app/reports.h"
@@ -21,15 +22,25 @@ public:
 
     int integer(const std::string& key, int index = 0) const { return floatToInt(f_.getFloat(key, index)); }
     float real(const std::string& key, int index = 0) const { return finiteOrZero(f_.getFloat(key, index)); }
+    // A "least, most" setting of the level.
+    void range(const char* setting, int& least, int& most) const {
+        const std::string key = std::string("level::settings::") + setting;
+        least = integer(key, 0);
+        most = integer(key, 1);
+    }
     int count(const std::string& key, int most) const { return clampCount(integer(key), most, name_ + " " + key); }
 
-    // The identity of an id; a stand-in when the catalogue lacks it (the
-    // file is reported once, with every such id).
+    // The identity of an id; when the catalogue lacks it, one stand-in per
+    // id shared by the level's cards (the file is reported once, with every
+    // such id).
     CardDataRef identity(int id) {
-        bool missing = false;
-        CardDataRef cd = cardDataOrPlaceholder(id, missing);
-        if (missing) unknownIds_ += (unknownIds_.empty() ? "" : ", ") + std::to_string(id);
-        return cd;
+        if (CardDataRef cd = findCardData(id)) return cd;
+        CardDataRef& standIn = standIns_[id];
+        if (!standIn) {
+            standIn = placeholderCardData(id);
+            unknownIds_ += (unknownIds_.empty() ? "" : ", ") + std::to_string(id);
+        }
+        return standIn;
     }
 
     void reportUnknownIds() const {
@@ -41,6 +52,7 @@ private:
     const TRCMFile& f_;
     std::string name_;
     std::string unknownIds_;
+    std::map<int, CardDataRef> standIns_;
 };
 
 void readLevel(TLevel& level, const TRCMFile& f, const std::string& name) {
@@ -50,18 +62,12 @@ void readLevel(TLevel& level, const TRCMFile& f, const std::string& name) {
     level.deckImg = r.integer("level::settings::xdeckImg");
     if (level.deckImg != 0 && level.deckImg != 1) level.deckImg = 0;
     level.setBackground(r.integer("level::settings::background"));
-    level.wildShotMin = r.integer("level::settings::wildShot", 0);
-    level.wildShotMax = r.integer("level::settings::wildShot", 1);
-    level.wildCardsMin = r.integer("level::settings::wildCards", 0);
-    level.wildCardsMax = r.integer("level::settings::wildCards", 1);
-    level.bonusShuffleMin = r.integer("level::settings::bonusShuffle", 0);
-    level.bonusShuffleMax = r.integer("level::settings::bonusShuffle", 1);
-    level.bonusRetryMin = r.integer("level::settings::bonusRetry", 0);
-    level.bonusRetryMax = r.integer("level::settings::bonusRetry", 1);
-    level.bonusUndoMin = r.integer("level::settings::bonusUndo", 0);
-    level.bonusUndoMax = r.integer("level::settings::bonusUndo", 1);
-    level.bonusRestoreMin = r.integer("level::settings::bonusRestore", 0);
-    level.bonusRestoreMax = r.integer("level::settings::bonusRestore", 1);
+    r.range("wildShot", level.wildShotMin, level.wildShotMax);
+    r.range("wildCards", level.wildCardsMin, level.wildCardsMax);
+    r.range("bonusShuffle", level.bonusShuffleMin, level.bonusShuffleMax);
+    r.range("bonusRetry", level.bonusRetryMin, level.bonusRetryMax);
+    r.range("bonusUndo", level.bonusUndoMin, level.bonusUndoMax);
+    r.range("bonusRestore", level.bonusRestoreMin, level.bonusRestoreMax);
     level.cardsCounter = r.integer("level::settings::cardsCount", 1);
     level.countSpots();
     level.id = r.integer("level::id");
@@ -142,7 +148,12 @@ LevelRef newEditorLevel() {
 
 int TLevel::save(const std::string& path) {
     std::unique_ptr<TRCMFile> f = newRCMFile();
-    auto num = [&](const std::string& key, float v, int index = 0) { f->setFloat(key, v, index); };
+    writeTo(*f);
+    return f->save(path);
+}
+
+void TLevel::writeTo(TRCMFile& f) const {
+    auto num = [&](const std::string& key, float v, int index = 0) { f.setFloat(key, v, index); };
     num("Level::id", static_cast<float>(id));
     num("level::settings::deckX", static_cast<float>(deckX));
     num("level::settings::deckY", static_cast<float>(deckY));
@@ -183,5 +194,4 @@ int TLevel::save(const std::string& path) {
     num("level::deck::i", static_cast<float>(deck.size()));
     for (size_t i = 0; i < deck.size(); ++i)
         num("level::deck::d" + std::to_string(i + 1), static_cast<float>(deck[i] ? deck[i]->id : 0));
-    return f->save(path);
 }

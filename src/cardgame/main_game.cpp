@@ -41,9 +41,6 @@ void TMainGame::setLevel(const std::shared_ptr<TLevel>& newLevel, const std::sha
     newGame();
     level = newLevel ? newLevel : std::make_shared<TLevel>();
     mecz = newMecz;
-    picked = specClicked = over = nullptr;
-    hintPair = nullptr;
-    allreadyWin = 0;
     level->checkCards(1);
 }
 

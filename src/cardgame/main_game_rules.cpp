@@ -29,9 +29,15 @@ bool isOrdinary(const CardRef& c) { return c && c->cardId() < cardid::kReserveSl
 // A wild card lying on the table (not yet collected) never pairs there.
 bool wildOnTable(const CardRef& c) { return c->spec && !c->inWildCards(); }
 
-bool canPair(const CardRef& a, const CardRef& b) {
-    return a && b && a->cd && b->cd && !a->cd->placeholder && !b->cd->placeholder && a->cd->nazwa == b->cd->nazwa;
+// Reserve slots, event and opponent-goal cards act when clicked and never
+// pair, even two of a kind; stand-in identities never pair either.
+bool pairable(const CardRef& c) {
+    if (!c || !c->cd || c->cd->placeholder) return false;
+    const int id = c->cd->id;
+    return id < cardid::kReserveSlot || id > cardid::kOpponentGoal;
 }
+
+bool canPair(const CardRef& a, const CardRef& b) { return pairable(a) && pairable(b) && a->cd->nazwa == b->cd->nazwa; }
 
 }  // namespace
 

@@ -26,6 +26,7 @@ std::mt19937& generator() {
     return gen;
 }
 
+bool diagnosticsQuiet = false;
 bool manualClock = false;
 int manualClockMs = 0;
 
@@ -95,7 +96,10 @@ void notify(const std::string& text, bool serious) {
     }
 }
 
+void setDiagnosticsQuiet(bool quiet) { diagnosticsQuiet = quiet; }
+
 void printLine(const std::string& text) {
+    if (diagnosticsQuiet) return;
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);

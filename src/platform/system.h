@@ -40,6 +40,8 @@ void notify(const std::string& text, bool serious = false);
 
 // One diagnostic line on standard output, flushed at once.
 void printLine(const std::string& text);
+// Tools that print reports of their own silence the game's diagnostic lines.
+void setDiagnosticsQuiet(bool quiet);
 
 // Registers the function run once when the process exits, however it exits
 // (normal return or exitProcess).

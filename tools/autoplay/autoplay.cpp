@@ -19,6 +19,7 @@
 #include "cardgame/level.h"
 #include "cardgame/level_manager.h"
 #include "platform/files.h"
+#include "platform/system.h"
 #include "tournament/mecz.h"
 
 namespace {
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     constructSingletons();
+    platform::setDiagnosticsQuiet(true);  // the game's per-pair lines would bury the report
     loadCardCatalogue();
     loadSpecCardCatalogue();
     loadBackgroundCatalogue();
