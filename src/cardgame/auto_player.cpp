@@ -1,6 +1,7 @@
 #include "cardgame/auto_player.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/globals.h"
@@ -148,7 +149,7 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
             for (const CardRef& c : level->cards)
                 t += " " + std::to_string(c->cardId()) + (c->side ? "u" : "d") + (c->helpDeck ? "h" : "") + "[" + c->state + "]";
             t += " deck " + std::to_string(level->deck.size()) + " hand " + std::to_string(profile->specCards.size());
-            platform::printLine(t);
+            std::fprintf(stderr, "%s\n", t.c_str());
         }
         if (CardPairRef pair = choosePair(game, *profile)) {
             const int before = game.matchesCounter;

@@ -205,7 +205,12 @@ void TCard::_update_STATE_ERASE2() {
 void TCard::_update_STATE_ERASE4() {
     if (spinAway(0.02f)) {
         CardRef self = selfRef();
-        if (std::shared_ptr<TLevel> l = level.lock()) removeCard(l->cards, this);
+        // A used reserve slot leaves the reserve row too, so it is not saved
+        // back as a slot somewhere above the picture.
+        if (std::shared_ptr<TLevel> l = level.lock()) {
+            removeCard(l->cards, this);
+            removeCard(l->listaRezerwowych, this);
+        }
     }
 }
 

@@ -53,7 +53,9 @@ void TLevel::setBackground(int backgroundId) {
 
 void TLevel::countSpots() {
     spot.clear();
-    for (int i = 1; i <= spots; ++i) spot.push_back(newDimAt(static_cast<float>(deckX + 90 * i), static_cast<float>(deckY)));
+    // In floats: a deck placed far outside the picture must not overflow.
+    for (int i = 1; i <= spots; ++i)
+        spot.push_back(newDimAt(static_cast<float>(deckX) + 90.0f * static_cast<float>(i), static_cast<float>(deckY)));
 }
 
 int TLevel::countOnlyPlayableCards() const {

@@ -44,7 +44,7 @@ public:
     int deckImg = 0;       // deck holder look 0/1
     CardList listaRezerwowych;
     BackgroundRef backGround;
-    int backGroundId = 1;  // the id saved back, also when the catalogue lacks it
+    int backGroundId = 1;  // id of backGround; 1 when the catalogue lacks even background 1
     CardList cards;        // table, drawing order (later on top), dealt deck cards included
     CardDataList deck;     // last element is the top card
     std::vector<TDim> allCards;  // layout slots: x, y, rotation in w, file index in h

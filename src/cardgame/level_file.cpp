@@ -57,8 +57,8 @@ private:
 
 void readLevel(TLevel& level, const TRCMFile& f, const std::string& name) {
     LevelReader r(f, name);
-    level.deckX = r.integer("level::settings::deckX");
-    level.deckY = r.integer("level::settings::deckY");
+    level.deckX = floatToInt(r.real("level::settings::deckX"));
+    level.deckY = floatToInt(r.real("level::settings::deckY"));
     level.deckImg = r.integer("level::settings::xdeckImg");
     if (level.deckImg != 0 && level.deckImg != 1) level.deckImg = 0;
     level.setBackground(r.integer("level::settings::background"));
@@ -99,7 +99,7 @@ void readLevel(TLevel& level, const TRCMFile& f, const std::string& name) {
     for (int i = 1; i <= reserve; ++i) {
         const std::string key = "level::rezerwowi::rez" + std::to_string(i);
         CardRef card = level.newCard(r.identity(r.integer(key, 0)));
-        card->dim = newDimAt(static_cast<float>(r.integer(key, 1)), static_cast<float>(r.integer(key, 2)));
+        card->dim = newDimAt(static_cast<float>(floatToInt(r.real(key, 1))), static_cast<float>(floatToInt(r.real(key, 2))));
         card->side = 1;
         card->numer = i;
         level.listaRezerwowych.push_back(card);

@@ -287,6 +287,108 @@ void checkMatchTemplate(Rule& r) {
         if (!ids.count(id)) r.bad("has no layout with id " + num(id) + "; layouts are played by id 1.." + num(l));
 }
 
+// Where things may lie on the 1024 x 768 game screen (y downward; cards are
+// 72 x 100 and placed by their centre).
+namespace screen {
+constexpr int kScreenW = 1024, kScreenH = 768;
+constexpr int kCardW = 72, kCardH = 100;
+// Table card centres; none under the clock panel (top left) or the score
+// panel (top right).
+constexpr int kLeft = 80, kRight = 944, kTop = 105, kBottom = 560;
+constexpr int kClockPanelRight = 280, kClockPanelBottom = 150;
+constexpr int kScorePanelLeft = 750, kScorePanelBottom = 160;
+// The deck's centre, and its two spots 90 and 180 px right of it; table
+// cards keep 130 px across or 120 px down from each of the three.
+constexpr int kDeckXMin = 170, kDeckXMax = 620, kDeckYMin = 560, kDeckYMax = 585;
+constexpr int kSpotStep = 90;
+constexpr int kClearX = 130, kClearY = 120;
+}  // namespace screen
+
+// The figure (nazwa) of every card id of a catalogue file.
+std::map<int, std::string> catalogueFigures(const TRCMFile& f) {
+    std::map<int, std::string> figures;
+    const int c = floatToInt(f.getFloat("cards::i"));
+    for (int i = 1; i <= std::min(c, 100000); ++i) {
+        const std::string p = "cards::c" + num(i) + "::";
+        figures[floatToInt(f.getFloat(p + "id"))] = f.getString(p + "nazwa");
+    }
+    return figures;
+}
+
+std::string pointText(const std::string& what, int x, int y) { return what + " (" + num(x) + ", " + num(y) + ")"; }
+
+int gap(int a, int b) { return a > b ? a - b : b - a; }
+
+// The places of the table cards: inside the table, off the corner panels
+// and clear of the deck row.
+void checkTablePlaces(Rule& r, int cardCount) {
+    using namespace screen;
+    const bool deckKnown = r.has("level::settings::deckX") && r.has("level::settings::deckY");
+    const int deckX = r.number("level::settings::deckX"), deckY = r.number("level::settings::deckY");
+    std::vector<std::string> outside, underPanel, onDeckRow;
+    for (int i = 1; i <= cardCount; ++i) {
+        const std::string key = "level::cards::card" + num(i) + "::dim";
+        if (r.values(key) < 2) continue;  // reported by checkLevel
+        const int x = r.number(key, 0), y = r.number(key, 1);
+        const std::string where = pointText("card" + num(i), x, y);
+        if (x < kLeft || x > kRight || y < kTop || y > kBottom) outside.push_back(where);
+        if ((x < kClockPanelRight && y < kClockPanelBottom) || (x > kScorePanelLeft && y < kScorePanelBottom))
+            underPanel.push_back(where);
+        for (int k = 0; deckKnown && k < 3; ++k)
+            if (gap(x, deckX + k * kSpotStep) < kClearX && gap(y, deckY) < kClearY) {
+                onDeckRow.push_back(where);
+                break;
+            }
+    }
+    if (!outside.empty())
+        r.bad("has table cards whose centres lie outside the table (x " + num(kLeft) + ".." + num(kRight) + ", y " +
+              num(kTop) + ".." + num(kBottom) + "): " + listOf(outside));
+    if (!underPanel.empty())
+        r.bad("has table cards under the clock or score panel (centre x < " + num(kClockPanelRight) + " and y < " +
+              num(kClockPanelBottom) + ", or x > " + num(kScorePanelLeft) + " and y < " + num(kScorePanelBottom) +
+              "): " + listOf(underPanel));
+    if (!onDeckRow.empty())
+        r.bad("has table cards within " + num(kClearX) + " px across and " + num(kClearY) +
+              " px down of the deck or its spots: " + listOf(onDeckRow));
+}
+
+// The deck position and the reserve slots.
+void checkDeckRow(Rule& r, int reserveCount) {
+    using namespace screen;
+    if (r.has("level::settings::deckX") && r.has("level::settings::deckY")) {
+        const int x = r.number("level::settings::deckX"), y = r.number("level::settings::deckY");
+        if (x < kDeckXMin || x > kDeckXMax || y < kDeckYMin || y > kDeckYMax)
+            r.bad(pointText("has the deck at", x, y) + "; the deck row needs x " + num(kDeckXMin) + ".." +
+                  num(kDeckXMax) + ", y " + num(kDeckYMin) + ".." + num(kDeckYMax));
+    }
+    std::vector<std::string> offScreen;
+    for (int i = 1; i <= std::min(reserveCount, 3); ++i) {
+        const std::string key = "level::rezerwowi::rez" + num(i);
+        if (r.values(key) < 3) {
+            r.bad(key + " needs a card id, x and y");
+            continue;
+        }
+        const int x = r.number(key, 1), y = r.number(key, 2);
+        if (x < kCardW / 2 || x > kScreenW - kCardW / 2 || y < kCardH / 2 || y > kScreenH - kCardH / 2)
+            offScreen.push_back(pointText("rez" + num(i), x, y));
+    }
+    if (!offScreen.empty()) r.bad("has reserve slots not wholly on the screen: " + listOf(offScreen));
+}
+
+// Figures on the table an odd number of times: the table cannot be cleared
+// by its own pairs then (the padlock and the key share the figure LOCK).
+void checkTablePairs(Rule& r, const std::map<int, std::string>& figures, int cardCount) {
+    std::map<std::string, int> counts;
+    for (int i = 1; i <= cardCount; ++i) {
+        auto f = figures.find(r.number("level::cards::card" + num(i) + "::id"));
+        if (f != figures.end()) ++counts[f->second];
+    }
+    std::vector<std::string> odd;
+    for (const auto& [figure, n] : counts)
+        if (n % 2) odd.push_back(figure + " x" + num(n));
+    if (!odd.empty()) r.warn("has figures an odd number of times among the table cards: " + listOf(odd));
+}
+
 void checkLevel(Rule& r) {
     ContentValidator& v = r.validator();
     const TRCMFile* cards = v.data(contentpath::kCardsData);
@@ -325,6 +427,9 @@ void checkLevel(Rule& r) {
             if (!found) r.warn("background " + num(want) + " is not in data/backgrounds.dat (background 1 stays)");
         }
     }
+    checkTablePlaces(r, c);
+    checkDeckRow(r, reserve);
+    if (cards) checkTablePairs(r, catalogueFigures(*cards), c);
 }
 
 // --- Teams and events -------------------------------------------------------------------------
