@@ -52,6 +52,17 @@ bool isTableCard(const CardRef& c, const TMainGame& game) {
     return containsCard(game.level->cards, c.get()) && !c->helpDeck;
 }
 
+// How many table cards lie under this one.
+int cardsUnder(const TMainGame& game, const CardRef& card) {
+    int n = 0;
+    for (const CardRef& other : game.level->cards) {
+        if (other == card) break;
+        if (!other->helpDeck && other->side == 0 && dimDistance(other->dim, card->dim) < 150.0f && other->coveredBy(*card))
+            ++n;
+    }
+    return n;
+}
+
 // The pair to take: most table (non-deck) cards cleared first, then one that
 // continues the run, then one that spends no wild card from the hand.
 CardPairRef choosePair(const TMainGame& game, const TProfile& profile) {
@@ -60,7 +71,8 @@ CardPairRef choosePair(const TMainGame& game, const TProfile& profile) {
     for (const CardPairRef& p : game.getPairesList()) {
         int score = 0;
         for (const CardRef& c : {p->card1, p->card2}) {
-            if (isTableCard(c, game) || containsCard(game.level->listaRezerwowych, c.get())) score += 10;
+            if (isTableCard(c, game)) score += 10 + 2 * cardsUnder(game, c);
+            if (containsCard(game.level->listaRezerwowych, c.get())) score += 10;
             if (containsCard(profile.specCards, c.get())) score -= 3;
         }
         if (game.matchSequenceRight(p->card2)) score += 4;
@@ -70,6 +82,36 @@ CardPairRef choosePair(const TMainGame& game, const TProfile& profile) {
         }
     }
     return best;
+}
+
+// A free reserve slot, or null.
+CardRef freeReserveSlot(const TMainGame& game) {
+    for (const CardRef& c : game.level->listaRezerwowych)
+        if (c->cardId() == cardid::kReserveSlot && (c->state.empty() || c->state == "NORMAL")) return c;
+    return nullptr;
+}
+
+// Parks the face-up table card that uncovers the most cards in a free
+// reserve slot; false when there is no slot or no such card.
+bool parkCoveringCard(TMainGame& game) {
+    CardRef slot = freeReserveSlot(game);
+    if (!slot) return false;
+    CardRef best;
+    int most = 0;
+    for (const CardRef& c : game.level->cards) {
+        if (c->helpDeck || c->side == 0 || c->spec || c->cardId() >= cardid::kReserveSlot) continue;
+        const int under = cardsUnder(game, c);
+        if (under > most) {
+            most = under;
+            best = c;
+        }
+    }
+    if (!best) return false;
+    game.picked = nullptr;
+    game.specClicked = nullptr;
+    game.clickCard(slot);
+    game.clickCard(best);
+    return true;
 }
 
 void takePair(TMainGame& game, const TProfile& profile, const CardPairRef& pair) {
@@ -84,6 +126,16 @@ void takePair(TMainGame& game, const TProfile& profile, const CardPairRef& pair)
     }
     game.clickCard(a);
     game.clickCard(b);
+}
+
+// One line on standard error: every table card as id, u(p) or d(own), h for
+// a dealt card, and its state; then the deck and hand sizes.
+void traceTable(const TLevel& level, const TProfile& profile) {
+    std::string t = "table:";
+    for (const CardRef& c : level.cards)
+        t += " " + std::to_string(c->cardId()) + (c->side ? "u" : "d") + (c->helpDeck ? "h" : "") + "[" + c->state + "]";
+    t += " deck " + std::to_string(level.deck.size()) + " hand " + std::to_string(profile.specCards.size());
+    std::fprintf(stderr, "%s\n", t.c_str());
 }
 
 }  // namespace
@@ -132,6 +184,9 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
         return result;
     }
 
+    // AUTOPLAY_TRACE=1 writes the table before every move, for looking into
+    // a layout the player cannot clear.
+    const bool trace = std::getenv("AUTOPLAY_TRACE") != nullptr;
     const CardDataList* deck = &level->deck;
     size_t deckBefore = deck->size();
     while (!game.allreadyWin) {
@@ -144,13 +199,7 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
             result.frames += static_cast<long long>(options.frameStep);
             continue;
         }
-        if (std::getenv("AUTOPLAY_TRACE")) {
-            std::string t = "table:";
-            for (const CardRef& c : level->cards)
-                t += " " + std::to_string(c->cardId()) + (c->side ? "u" : "d") + (c->helpDeck ? "h" : "") + "[" + c->state + "]";
-            t += " deck " + std::to_string(level->deck.size()) + " hand " + std::to_string(profile->specCards.size());
-            std::fprintf(stderr, "%s\n", t.c_str());
-        }
+        if (trace) traceTable(*level, *profile);
         if (CardPairRef pair = choosePair(game, *profile)) {
             const int before = game.matchesCounter;
             takePair(game, *profile, pair);
@@ -159,7 +208,7 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
                 break;
             }
             result.longestRun = std::max(result.longestRun, game.seqCombo);
-        } else {
+        } else if (!parkCoveringCard(game)) {
             deckBefore = deck->size();
             game.giveDeckCard();
             if (deck->size() < deckBefore) result.draws += 1;

@@ -1,7 +1,11 @@
 // An automatic player over the card-game model, for checking and tuning the
-// layouts: it plays a layout to its end without a window (greedy: take an
-// available pair, preferring ones that clear table cards and continue the
-// run, else deal from the deck) and reports how it went.
+// layouts: it plays a layout to its end without a window and reports how it
+// went. It plays greedily, as a reasonable player would: it always takes an
+// available pair, preferring pairs that clear table cards and uncover the
+// most cards, then pairs that continue the run; without a pair it parks the
+// card that uncovers the most cards in a free reserve slot, else it deals
+// from the deck (restoring it once when it runs out). It spends no shuffle,
+// undo or retry.
 #pragma once
 
 #include <cstdint>

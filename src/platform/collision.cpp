@@ -34,6 +34,38 @@ struct Placement {
     }
 };
 
+// The four corners of a placement's cell on the picture.
+void corners(const Placement& p, float xs[4], float ys[4]) {
+    const float lx[4] = {-p.hx, p.w - p.hx, p.w - p.hx, -p.hx};
+    const float ly[4] = {-p.hy, -p.hy, p.h - p.hy, p.h - p.hy};
+    for (int i = 0; i < 4; ++i) {
+        xs[i] = p.x + lx[i] * p.c - ly[i] * p.s;
+        ys[i] = p.y + lx[i] * p.s + ly[i] * p.c;
+    }
+}
+
+// True when the turned rectangles of the two cells are apart (a separating
+// axis among their four edge directions); then no pixels can meet.
+bool cellsApart(const Placement& a, const Placement& b) {
+    float ax[4], ay[4], bx[4], by[4];
+    corners(a, ax, ay);
+    corners(b, bx, by);
+    const float axes[4][2] = {{a.c, a.s}, {-a.s, a.c}, {b.c, b.s}, {-b.s, b.c}};
+    for (const auto& axis : axes) {
+        float aMin = 1e30f, aMax = -1e30f, bMin = 1e30f, bMax = -1e30f;
+        for (int i = 0; i < 4; ++i) {
+            const float pa = ax[i] * axis[0] + ay[i] * axis[1];
+            const float pb = bx[i] * axis[0] + by[i] * axis[1];
+            aMin = std::min(aMin, pa);
+            aMax = std::max(aMax, pa);
+            bMin = std::min(bMin, pb);
+            bMax = std::max(bMax, pb);
+        }
+        if (aMax < bMin || bMax < aMin) return true;
+    }
+    return false;
+}
+
 Placement place(const PlacedImage& p) {
     Placement out;
     if (!p.img) return out;
@@ -58,6 +90,7 @@ bool outlinesOverlap(const PlacedImage& a, const PlacedImage& b) {
     const float dx = pa.x - pb.x, dy = pa.y - pb.y;
     const float reach = pa.reach() + pb.reach();
     if (!(dx * dx + dy * dy <= reach * reach)) return false;
+    if (cellsApart(pa, pb)) return false;
     // Walk the solid pixels of b (by their centres) and look them up in a.
     for (int iy = 0; iy < pb.h; ++iy) {
         const uint8_t* row = pb.alpha + iy * pb.w;
