@@ -4,9 +4,11 @@
 // playable, if odd, layout and never a crash.
 #include <cmath>
 #include <map>
+#include <unordered_map>
 
 #include "app/numbers.h"
 #include "app/reports.h"
+#include "app/strings.h"
 #include "cardgame/level.h"
 #include "datafile/rcm_file.h"
 #include "platform/files.h"
@@ -15,6 +17,42 @@
 namespace {
 
 float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
+
+// The number at index of an entry, as the data file reads it (0 when
+// missing).
+float numberOf(const TRCMEntry* e, int index) {
+    if (!e || index < 0 || static_cast<size_t>(index) >= e->_value.size()) return 0.0f;
+    return static_cast<float>(parseDecimal(e->_value[static_cast<size_t>(index)]));
+}
+
+float numberIn(const TRCMGroup* g, const char* key, int index = 0) { return numberOf(g ? g->getEntry(key) : nullptr, index); }
+
+// The sub-groups or entries of a group by name (the first of equal names,
+// letter case ignored), so a layout of many cards is read in one pass rather
+// than by a search per card.
+class NamedChildren {
+public:
+    NamedChildren(const TRCMGroup* g, bool groups) {
+        if (!g) return;
+        if (groups) {
+            for (const auto& child : g->_listaGrup) groups_.emplace(upperCase(child->_id), child.get());
+        } else {
+            for (const auto& e : g->_listaWpisow) entries_.emplace(upperCase(e->_id), e.get());
+        }
+    }
+    const TRCMGroup* group(const std::string& name) const {
+        auto it = groups_.find(upperCase(name));
+        return it == groups_.end() ? nullptr : it->second;
+    }
+    const TRCMEntry* entry(const std::string& name) const {
+        auto it = entries_.find(upperCase(name));
+        return it == entries_.end() ? nullptr : it->second;
+    }
+
+private:
+    std::unordered_map<std::string, const TRCMGroup*> groups_;
+    std::unordered_map<std::string, const TRCMEntry*> entries_;
+};
 
 class LevelReader {
 public:
@@ -74,14 +112,15 @@ void readLevel(TLevel& level, const TRCMFile& f, const std::string& name) {
 
     level.allowedSpec.clear();
     const int c = r.count("level::cards::i", kMostLevelCards);
+    const NamedChildren cardGroups(f.getGroup(splitDataPath("level::cards::i")), true);
     for (int i = 1; i <= c; ++i) {
-        const std::string p = "level::cards::card" + std::to_string(i) + "::";
-        CardRef card = level.newCard(r.identity(r.integer(p + "id")));
-        card->dim.x = r.real(p + "dim", 0);
-        card->dim.y = r.real(p + "dim", 1);
-        card->rot = r.real(p + "dim", 2);
-        card->spec = r.integer(p + "spec");
-        card->helpDeck = r.integer(p + "helpDeck");
+        const TRCMGroup* g = cardGroups.group("card" + std::to_string(i));
+        CardRef card = level.newCard(r.identity(floatToInt(numberIn(g, "id"))));
+        card->dim.x = finiteOrZero(numberIn(g, "dim", 0));
+        card->dim.y = finiteOrZero(numberIn(g, "dim", 1));
+        card->rot = finiteOrZero(numberIn(g, "dim", 2));
+        card->spec = floatToInt(numberIn(g, "spec"));
+        card->helpDeck = floatToInt(numberIn(g, "helpDeck"));
         card->numer = i;
         if (card->spec)
             if (CardDataRef special = findSpecCardData(card->cardId())) level.allowedSpec.push_back(special);
@@ -106,8 +145,9 @@ void readLevel(TLevel& level, const TRCMFile& f, const std::string& name) {
     }
 
     const int d = r.count("level::deck::i", kMostDeckCards);
+    const NamedChildren deckEntries(f.getGroup(splitDataPath("level::deck::i")), false);
     for (int i = 1; i <= d; ++i) {
-        CardDataRef cd = r.identity(r.integer("level::deck::d" + std::to_string(i)));
+        CardDataRef cd = r.identity(floatToInt(numberOf(deckEntries.entry("d" + std::to_string(i)), 0)));
         level.deck.push_back(cd);
         level.deckPom.push_back(cd);
     }
@@ -180,18 +220,26 @@ void TLevel::writeTo(TRCMFile& f) const {
         num(key, c.dim.x, 1);
         num(key, c.dim.y, 2);
     }
-    num("level::cards::i", static_cast<float>(cards.size()));
+    // Cards and deck entries are appended to their groups directly: a search
+    // per card would make writing a large layout slow.
+    TRCMGroup* cardsGroup = f.getGroupSet(splitDataPath("level::cards::i"));
+    TRCMGroup* deckGroup = f.getGroupSet(splitDataPath("level::deck::i"));
+    if (!cardsGroup || !deckGroup) return;
+    cardsGroup->setFloatEntry("i", static_cast<float>(cards.size()), 0);
     for (size_t i = 0; i < cards.size(); ++i) {
-        const std::string p = "level::cards::card" + std::to_string(i + 1) + "::";
         const TCard& c = *cards[i];
-        num(p + "id", static_cast<float>(c.cardId()));
-        num(p + "dim", c.dim.x, 0);
-        num(p + "dim", c.dim.y, 1);
-        num(p + "dim", c.rot, 2);
-        num(p + "spec", static_cast<float>(c.spec));
-        num(p + "helpDeck", static_cast<float>(c.helpDeck));
+        auto g = std::make_unique<TRCMGroup>();
+        g->_id = "card" + std::to_string(i + 1);
+        g->setFloatEntry("id", static_cast<float>(c.cardId()), 0);
+        g->setFloatEntry("dim", c.dim.x, 0);
+        g->setFloatEntry("dim", c.dim.y, 1);
+        g->setFloatEntry("dim", c.rot, 2);
+        g->setFloatEntry("spec", static_cast<float>(c.spec), 0);
+        g->setFloatEntry("helpDeck", static_cast<float>(c.helpDeck), 0);
+        cardsGroup->_listaGrup.push_back(std::move(g));
     }
-    num("level::deck::i", static_cast<float>(deck.size()));
+    deckGroup->setFloatEntry("i", static_cast<float>(deck.size()), 0);
     for (size_t i = 0; i < deck.size(); ++i)
-        num("level::deck::d" + std::to_string(i + 1), static_cast<float>(deck[i] ? deck[i]->id : 0));
+        deckGroup->_addEntry("d" + std::to_string(i + 1), formatFloat9g(static_cast<float>(deck[i] ? deck[i]->id : 0)), 0)
+            ->_type = entryTypeNumber;
 }
