@@ -9,6 +9,7 @@
 #include "app/texts.h"
 #include "cardgame/card_data.h"
 #include "cardgame/decision.h"
+#include "effects/captions.h"
 #include "cardgame/level_manager.h"
 #include "cardgame/main_game.h"
 #include "editor/editor.h"
@@ -140,6 +141,7 @@ void TLoadingScreen::PART4() {
     loadCardCatalogue();
     loadSpecCardCatalogue();
     loadBackgroundCatalogue();
+    setupCaptions();
     eventPanel->setup();
     globalSnd->_setupExctComments(5);
     globalSnd->_setupExctMusic(3);

@@ -8,6 +8,7 @@
 #include "app/singletons.h"
 #include "cardgame/level.h"
 #include "cardgame/main_game.h"
+#include "effects/captions.h"
 #include "platform/system.h"
 #include "profiles/profile.h"
 #include "profiles/profile_manager.h"
@@ -37,6 +38,7 @@ void stepModel(TMainGame& game, TProfile& profile, float frameStep) {
         const CardList snapshot = *list;
         for (const CardRef& c : snapshot) c->update_off();
     }
+    updateCaptions();
     if (game.state == "EVENT") game._STATE_Event();
     if (game.state == "NORMAL") game.setState("GAME");
     if (game.state == "GAME" && game.level->playerWins()) game.WIN();
@@ -145,6 +147,7 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
     TMainGame& game = *mainGame;
     platform::seedRandom(seed);
     platform::setManualClock(0);
+    captionList.clear();
 
     auto profile = std::make_shared<TProfile>();
     profile->levelId = 1;

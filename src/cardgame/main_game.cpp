@@ -10,6 +10,7 @@
 #include "app/strings.h"
 #include "cardgame/level.h"
 #include "cardgame/zdarzenie.h"
+#include "effects/captions.h"
 #include "events/enemy_goal.h"
 #include "events/event_panel.h"
 #include "profiles/profile.h"
@@ -98,7 +99,11 @@ void TMainGame::goalOpponent() {
 }
 
 void TMainGame::addScoreCaption(int value, const std::string& kind, int x, int y) {
-    (void)value, (void)kind, (void)x, (void)y;
+    int word = 0;  // "COLOR" and anything else
+    if (kind == "PERFECT") word = 1;
+    if (kind == "POINTS") word = 2;
+    if (kind == "SEQ") word = 3;
+    createTextCaption(word, value, static_cast<float>(x), static_cast<float>(y), 0);
 }
 
 void TMainGame::checkIfBonus(const CardRef& card) {

@@ -8,6 +8,7 @@
 #include "cardgame/level.h"
 #include "cardgame/main_game.h"
 #include "cardgame/zdarzenie.h"
+#include "effects/captions.h"
 #include "gui/mouse.h"
 #include "platform/system.h"
 #include "profiles/profile.h"
@@ -165,7 +166,11 @@ void TMainGame::matchSequence(const CardRef& card) {
     lastSeqN = card && card->cd ? card->cd->seqN : 0;
     seqCombo = c + 1;
     sequenceCard = card ? card->cd : nullptr;
-    if (c == minPassCombo && globalSnd) globalSnd->playPassComment(pickedCommentator, 1);
+    if (c == minPassCombo) {
+        // The run has just reached three pairs: the long-pass announcement.
+        if (globalSnd) globalSnd->playPassComment(pickedCommentator, 1);
+        createImgCaption(captionEffectImage(9), 512.0f, 384.0f - 200.0f, 2000);
+    }
 }
 
 void TMainGame::matchSequenceReset(const CardRef& card) {
