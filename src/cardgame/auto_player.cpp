@@ -101,7 +101,7 @@ bool parkCoveringCard(TMainGame& game) {
     CardRef best;
     int most = 0;
     for (const CardRef& c : game.level->cards) {
-        if (c->helpDeck || c->side == 0 || c->spec || c->cardId() >= cardid::kReserveSlot) continue;
+        if (c->helpDeck || c->side == 0 || c->wild || c->cardId() >= cardid::kReserveSlot) continue;
         const int under = cardsUnder(game, c);
         if (under > most) {
             most = under;

@@ -251,7 +251,7 @@ void TCard::leaveForErasedPile() {
 }
 
 void TCard::erase(const TDim* target, int delay) {
-    startEraseFamily(target, delay, spec ? kWildEraseAngle : static_cast<float>(randRotFromPosition()), kEraseReach);
+    startEraseFamily(target, delay, wild ? kWildEraseAngle : static_cast<float>(randRotFromPosition()), kEraseReach);
     state = "ERASE";
     CardRef keep = selfRef();
     leaveForErasedPile();
@@ -259,7 +259,7 @@ void TCard::erase(const TDim* target, int delay) {
 }
 
 void TCard::destroyMe(const TDim* target, int delay) {
-    startEraseFamily(target, delay, spec ? kWildEraseAngle : static_cast<float>(randRotFromPosition()), kEraseReach);
+    startEraseFamily(target, delay, wild ? kWildEraseAngle : static_cast<float>(randRotFromPosition()), kEraseReach);
     state = "DESTROY";
     CardRef keep = selfRef();
     leaveForErasedPile();
@@ -445,7 +445,7 @@ CardRef cloneCard(const CardRef& source) {
     c->dRot = source->dRot;
     c->revers = source->revers;
     c->side = source->side;
-    c->spec = source->spec;
+    c->wild = source->wild;
     c->helpDeck = source->helpDeck;
     c->bonusC = source->bonusC;
     c->moveP = source->moveP;
@@ -457,7 +457,7 @@ CardRef cloneCard(const CardRef& source) {
     c->time = source->time;
     c->sx = c->sy = c->dsx = 1.0f;
     c->copyOf = source;
-    if (source->spec) {
+    if (source->wild) {
         c->scDim = source->scDim;
         c->scSpace = source->scSpace;
         c->scK = source->scK;

@@ -44,7 +44,7 @@ public:
     TDim startDim, endDim, mDim;    // the current curved move
     TDim dimPam;                    // shuffle slot: x, y, rotation in w, slot number in h
     float moveP = 0.0f;
-    int spec = 0;                   // 1 = wild card
+    int wild = 0;                   // 1 = wild card
     float overA = 0.0f, dOverA = 0.0f;
     int over = 0;
     int helpDeck = 0;               // 1 = came from the deck

@@ -48,7 +48,7 @@ static void drawFaceOrBack(const TCard& c, float x, float y) {
 
 void TCard::_drawSide(const TDim* at) {
     const TDim& p = at ? *at : dim;
-    if (spec && !inWildCards()) platform::setColor(200, 200, 0);
+    if (wild && !inWildCards()) platform::setColor(200, 200, 0);
     if (isPair()) {
         _drawPair();
         return;

@@ -103,7 +103,7 @@ void TCard::_update_STATE_SHOW() {
         if (sx > 1.0f) sx = 1.0f;
     }
     if (side == 1 && sx == 1.0f) {
-        if (spec) {
+        if (wild) {
             state = "NORMAL";  // collected at once; the hand's flight replaces this
             if (mainGame) mainGame->clickSpecCard(selfRef());
         } else {
@@ -378,7 +378,7 @@ int TCard::update() {
     _updateState();
     const int hovered = updateOVER(1);
     _lastState = state;
-    if (spec) _updateSpec();
+    if (wild) _updateSpec();
     return hovered;
 }
 
@@ -388,6 +388,6 @@ int TCard::update_off() {
     _updateOverAlpha();
     _updateState();
     _lastState = state;
-    if (spec) _updateSpec();
+    if (wild) _updateSpec();
     return 0;
 }

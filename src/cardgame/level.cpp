@@ -205,7 +205,7 @@ CardRef TLevel::getRandomCard() const {
 CardRef TLevel::getRandomCardForBonus() const {
     CardList eligible;
     for (const CardRef& c : cards)
-        if (!c->spec && c->bonusC == 0) eligible.push_back(c);
+        if (!c->wild && c->bonusC == 0) eligible.push_back(c);
     if (eligible.empty()) return nullptr;
     return eligible[static_cast<size_t>(randomInt(0, static_cast<int>(eligible.size()) - 1))];
 }
@@ -341,7 +341,7 @@ void TLevel::_prepareWildCards() {
     if (static_cast<int>(covered.size()) < k) return;
     for (int i = 0; i < k; ++i) {
         const size_t r = static_cast<size_t>(randomInt(0, static_cast<int>(covered.size()) - 1));
-        covered[r]->spec = 1;
+        covered[r]->wild = 1;
         covered.erase(covered.begin() + static_cast<long>(r));
     }
 }

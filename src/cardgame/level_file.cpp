@@ -119,10 +119,10 @@ void readLevel(TLevel& level, const TRCMFile& f, const std::string& name) {
         card->dim.x = finiteOrZero(numberIn(g, "dim", 0));
         card->dim.y = finiteOrZero(numberIn(g, "dim", 1));
         card->rot = finiteOrZero(numberIn(g, "dim", 2));
-        card->spec = floatToInt(numberIn(g, "spec"));
+        card->wild = floatToInt(numberIn(g, "spec"));
         card->helpDeck = floatToInt(numberIn(g, "helpDeck"));
         card->numer = i;
-        if (card->spec)
+        if (card->wild)
             if (CardDataRef special = findSpecCardData(card->cardId())) level.allowedSpec.push_back(special);
         level.cards.push_back(card);
         if (!card->helpDeck) {
@@ -234,7 +234,7 @@ void TLevel::writeTo(TRCMFile& f) const {
         g->setFloatEntry("dim", c.dim.x, 0);
         g->setFloatEntry("dim", c.dim.y, 1);
         g->setFloatEntry("dim", c.rot, 2);
-        g->setFloatEntry("spec", static_cast<float>(c.spec), 0);
+        g->setFloatEntry("spec", static_cast<float>(c.wild), 0);
         g->setFloatEntry("helpDeck", static_cast<float>(c.helpDeck), 0);
         cardsGroup->_listaGrup.push_back(std::move(g));
     }

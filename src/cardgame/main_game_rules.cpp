@@ -28,7 +28,7 @@ void playKick() { playSound("kick" + std::to_string(randomInt(0, 4))); }
 bool isOrdinary(const CardRef& c) { return c && c->cardId() < cardid::kReserveSlot; }
 
 // A wild card lying on the table (not yet collected) never pairs there.
-bool wildOnTable(const CardRef& c) { return c->spec && !c->inWildCards(); }
+bool wildOnTable(const CardRef& c) { return c->wild && !c->inWildCards(); }
 
 // Reserve slots, event and opponent-goal cards act when clicked and never
 // pair, even two of a kind; stand-in identities never pair either.
@@ -60,7 +60,7 @@ void TMainGame::clickCard(const CardRef& card) {
         picked = nullptr;
         return;
     }
-    if (card->spec && card->state.empty() && !card->inWildCards()) {
+    if (card->wild && card->state.empty() && !card->inWildCards()) {
         clickSpecCard(card);
         return;
     }
@@ -109,7 +109,7 @@ void TMainGame::clickCard(const CardRef& card) {
 
 int TMainGame::clickRealySpecialCard(const CardRef& card) {
     _prepareHint();
-    if (card->spec || (picked && picked->spec)) return 0;
+    if (card->wild || (picked && picked->wild)) return 0;
     const int id = card->cardId();
     if (id == cardid::kEvent) {
         specialEvent(card);
@@ -296,7 +296,7 @@ void TMainGame::giveNewRandomSpecCard() {
     if (!cd) return;
     CardRef c = level->newCard(cd);
     c->side = 1;
-    c->spec = 1;
+    c->wild = 1;
     c->dim = newDimAt(512.0f, 384.0f);
     c->sx = c->sy = 1.0f;
     c->ca = 0.0f;

@@ -73,7 +73,7 @@ void TZdarzenie::run_match_normal() {
         c->dim.y = piles[i].y;
         c->rot = 0.0f;
         if (mainGame) removeCard(mainGame->erasedCards, c.get());
-        if (c->spec) {
+        if (c->wild) {
             // A wild card used from the hand goes back to the hand.
             c->moveBackSpec(places[i]);
         } else {

@@ -279,7 +279,7 @@ TEST_F(CardStateTest, ErasedCardsFlyOffByTheirQuarterOrAsWildCards) {
             platform::seedRandom(seed);
             CardRef c = freshCard();
             c->dim = newDimAt(k.x, k.y);
-            c->spec = k.wild;
+            c->wild = k.wild;
             c->erase(nullptr, 0);
             ASSERT_GE(runCard(*c, idle), 1);
             const double dx = c->dim.x - k.x, dy = c->dim.y - k.y;

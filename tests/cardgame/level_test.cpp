@@ -65,7 +65,7 @@ void expectSameLevel(const TLevel& a, const TLevel& b) {
         EXPECT_EQ(p.dim.x, q.dim.x);
         EXPECT_EQ(p.dim.y, q.dim.y);
         EXPECT_EQ(p.rot, q.rot);
-        EXPECT_EQ(p.spec, q.spec);
+        EXPECT_EQ(p.wild, q.wild);
         EXPECT_EQ(p.helpDeck, q.helpDeck);
     }
     ASSERT_EQ(a.listaRezerwowych.size(), b.listaRezerwowych.size());
@@ -102,8 +102,8 @@ TEST_F(LevelFileTest, FixtureReadsEveryKey) {
     EXPECT_FLOAT_EQ(l->cards[1]->rot, 15.5f);
     EXPECT_FLOAT_EQ(l->cards[2]->rot, -33.125f);
     EXPECT_TRUE(l->cards[2]->cd->placeholder);
-    EXPECT_EQ(l->cards[3]->spec, 1);
-    EXPECT_EQ(l->cards[0]->spec, 0);
+    EXPECT_EQ(l->cards[3]->wild, 1);
+    EXPECT_EQ(l->cards[0]->wild, 0);
     EXPECT_EQ(l->cards[4]->helpDeck, 1);
     for (size_t i = 0; i < l->cards.size(); ++i) {
         EXPECT_EQ(l->cards[i]->numer, static_cast<int>(i) + 1);

@@ -215,7 +215,7 @@ TEST_F(RulesTest, EmptyDeckIsRestoredWhileRestoresLastThenTheLayoutEnds) {
 
 TEST_F(RulesTest, WildCardJoinsTheHandUnlessItsRankIsHeld) {
     CardRef held = level->newCard(findCardData(cardIdOf(13, 1)));
-    held->spec = 1;
+    held->wild = 1;
     held->side = 1;
     profile->specCards.push_back(held);
 
@@ -231,7 +231,7 @@ TEST_F(RulesTest, WildCardJoinsTheHandUnlessItsRankIsHeld) {
     for (const Case& k : cases) {
         SCOPED_TRACE(k.state);
         CardRef wild = alone(k.id);
-        wild->spec = 1;
+        wild->wild = 1;
         mainGame->clickCard(wild);
         EXPECT_EQ(wild->state, k.state);
         EXPECT_EQ(profile->specCards.size(), k.hand);
@@ -244,7 +244,7 @@ TEST_F(RulesTest, WildCardJoinsTheHandUnlessItsRankIsHeld) {
 TEST_F(RulesTest, NewWildCardIsOfARankTheHandLacks) {
     for (int rank : {14, 13, 5}) {
         CardRef c = level->newCard(findCardData(cardIdOf(rank, 1)));
-        c->spec = 1;
+        c->wild = 1;
         profile->specCards.push_back(c);
     }
     std::set<int> seen;
