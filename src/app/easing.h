@@ -3,13 +3,21 @@
 // endings can test for equality.
 #pragma once
 
-inline void easeToward(float& value, float target, float step) {
+// True when this step reached the target (landing on it exactly included);
+// false when it fell short or the value already sat on the target.
+inline bool easeToward(float& value, float target, float step) {
     if (value < target) {
         value += step;
-        if (value > target) value = target;
-    }
-    if (value > target) {
+        if (value >= target) {
+            value = target;
+            return true;
+        }
+    } else if (value > target) {
         value -= step;
-        if (value < target) value = target;
+        if (value <= target) {
+            value = target;
+            return true;
+        }
     }
+    return false;
 }

@@ -179,27 +179,33 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
     game._shuffle = 0;
     game.matchSequenceReset(nullptr);
     game.setState("GAME");
+    // The hand-set clock and the borrowed profile go when the run ends.
+    struct RunEnd {
+        ~RunEnd() {
+            platform::clearManualClock();
+            profileManager->profile = nullptr;
+        }
+    } runEnd;
     result.tableCards = level->countPlayableCards();
     if (result.tableCards == 0) {
         result.error = "the layout has no cards";
-        profileManager->profile = nullptr;
-        platform::clearManualClock();
         return result;
     }
 
     // AUTOPLAY_TRACE=1 writes the table before every move, for looking into
     // a layout the player cannot clear.
     const bool trace = std::getenv("AUTOPLAY_TRACE") != nullptr;
-    const CardDataList* deck = &level->deck;
-    size_t deckBefore = deck->size();
+    auto step = [&] {
+        stepModel(game, *profile, options.frameStep);
+        result.frames += static_cast<long long>(options.frameStep);
+    };
     while (!game.allreadyWin) {
         if (result.frames > options.frameLimit) {
             result.error = "still running after " + std::to_string(options.frameLimit) + " frames";
             break;
         }
         if (busy(game, *profile) || game.state != "GAME") {
-            stepModel(game, *profile, options.frameStep);
-            result.frames += static_cast<long long>(options.frameStep);
+            step();
             continue;
         }
         if (trace) traceTable(*level, *profile);
@@ -212,12 +218,11 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
             }
             result.longestRun = std::max(result.longestRun, game.seqCombo);
         } else if (!parkCoveringCard(game)) {
-            deckBefore = deck->size();
+            const size_t deckBefore = level->deck.size();
             game.giveDeckCard();
-            if (deck->size() < deckBefore) result.draws += 1;
+            if (level->deck.size() < deckBefore) result.draws += 1;
         }
-        stepModel(game, *profile, options.frameStep);
-        result.frames += static_cast<long long>(options.frameStep);
+        step();
     }
     // The last run may not have been broken yet.
     result.longestRun = std::max({result.longestRun, game.bestPass, game.seqCombo});
@@ -226,7 +231,5 @@ AutoPlayResult autoPlayLevel(const std::string& levelPath, uint32_t seed, const 
     result.goals = level->wynik1;
     result.cardsLeft = level->countPlayableCards();
     result.cleared = game.allreadyWin && result.cardsLeft == 0;
-    platform::clearManualClock();
-    profileManager->profile = nullptr;
     return result;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/content_paths.h"
+#include "app/easing.h"
 #include "app/geometry.h"
 #include "app/globals.h"
 #include "app/numbers.h"
@@ -20,24 +21,6 @@ platform::ImageRef captionTextImages[10];
 namespace {
 
 constexpr int kCaptionFlags = platform::IMAGE_FILTERED | platform::IMAGE_MIPMAPPED;
-
-// Moves value toward target by step; true when the step reached the target.
-bool easeReaching(float& value, float target, float step) {
-    if (value < target) {
-        value += step;
-        if (value >= target) {
-            value = target;
-            return true;
-        }
-    } else if (value > target) {
-        value -= step;
-        if (value <= target) {
-            value = target;
-            return true;
-        }
-    }
-    return false;
-}
 
 CaptionList& listOr(CaptionList* list) { return list ? *list : captionList; }
 
@@ -59,14 +42,14 @@ void penFor(const TCaption& c, float alpha, float scaleX, float scaleY, float ro
 
 }  // namespace
 
-bool TCaption::_updateAlpha() { return easeReaching(a, da, aSpeed * frameDelta); }
+bool TCaption::_updateAlpha() { return easeToward(a, da, aSpeed * frameDelta); }
 
 void TCaption::_updateScale() {
-    easeReaching(sx, dsx, sxSpeed * frameDelta);
-    easeReaching(sy, dsy, sySpeed * frameDelta);
+    easeToward(sx, dsx, sxSpeed * frameDelta);
+    easeToward(sy, dsy, sySpeed * frameDelta);
 }
 
-bool TCaption::_updatePercent() { return easeReaching(p, dp, pSpeed * frameDelta); }
+bool TCaption::_updatePercent() { return easeToward(p, dp, pSpeed * frameDelta); }
 
 void TCaption::_updateRotation() { r += rSpeed * frameDelta; }
 
@@ -75,11 +58,15 @@ void TCaption::_updatePosition() {
     y += ay * frameDelta;
 }
 
-void TCaption::update() {
+void TCaption::_updateMotion() {
     _updateScale();
     _updatePercent();
     _updateRotation();
     _updatePosition();
+}
+
+void TCaption::update() {
+    _updateMotion();
     if (_updateAlpha()) destroy();
 }
 
@@ -98,10 +85,7 @@ void TImgCaption::switchMe() {
 }
 
 void TImgCaption::update() {
-    _updateScale();
-    _updatePercent();
-    _updateRotation();
-    _updatePosition();
+    _updateMotion();
     _updateAlpha();
     if (dp == 1.0f && p == 1.0f) switchMe();
     if (time < platform::millisecs() && dp == 0.0f) destroy();
@@ -122,10 +106,7 @@ void TSpecImgCaption::startKilling() {
 
 void TSpecImgCaption::update() {
     if (time < platform::millisecs() && dp != 0.0f) startKilling();
-    _updateScale();
-    _updatePercent();
-    _updateRotation();
-    _updatePosition();
+    _updateMotion();
     if (_updateAlpha()) destroy();
 }
 

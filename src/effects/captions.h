@@ -35,6 +35,8 @@ public:
     virtual bool _updatePercent();
     virtual void _updateRotation();
     virtual void _updatePosition();
+    // Scale, progress, rotation and position, in that order.
+    void _updateMotion();
     virtual void update();
     // Leaves its list.
     virtual void destroy();
