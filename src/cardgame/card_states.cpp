@@ -103,12 +103,10 @@ void TCard::_update_STATE_SHOW() {
         if (sx > 1.0f) sx = 1.0f;
     }
     if (side == 1 && sx == 1.0f) {
-        if (wild) {
-            state = "NORMAL";  // collected at once; the hand's flight replaces this
-            if (mainGame) mainGame->clickSpecCard(selfRef());
-        } else {
-            state = "NORMAL";
-        }
+        state = "NORMAL";
+        // A wild card is collected as soon as it shows; its flight to the
+        // hand replaces the state.
+        if (wild && mainGame) mainGame->clickSpecCard(selfRef());
     }
 }
 
